@@ -1,0 +1,25 @@
+// Looks at and talks to the windows of a running game on the test's X
+// server, the way a window manager or a user would.
+#pragma once
+
+#include <string>
+
+struct X11Window {
+  unsigned long id = 0;
+  int x = 0, y = 0, width = 0, height = 0;
+  std::string title;
+};
+
+class X11Session {
+ public:
+  X11Session();  // opens $DISPLAY
+  ~X11Session();
+  bool ok() const { return display_ != nullptr; }
+  // Waits up to `seconds` for a mapped top-level window with this title.
+  bool FindWindow(const std::string& title, X11Window* found, double seconds = 10);
+  // The window manager's close request (WM_DELETE_WINDOW).
+  void RequestClose(const X11Window& window);
+
+ private:
+  void* display_ = nullptr;
+};
