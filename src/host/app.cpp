@@ -1,6 +1,5 @@
 // c_App registration, the delegate's bracketing of updates and renders, and
-// the app module's functions. Display-mode records made here are kept for
-// the whole process, like every object made at start.
+// the app module's functions.
 #include "host/app.h"
 
 #include <set>
@@ -128,22 +127,22 @@ void vx_app_ValidateDeviceWindow(bool /*notify*/) {
   }
 }
 
-c_DisplayMode* vx_app_DesktopMode() { return vx_app__desktopMode; }
+c_DisplayMode* vx_app_DesktopMode() { return vx_app__desktopMode.get(); }
 
 void vx_app_EnumDisplayModes() {
-  std::vector<c_DisplayMode*> modes;
+  std::vector<c_DisplayMode> modes;
   std::set<int> seen;
   for (const VxDisplayMode& m : vx_app__game->GetDisplayModes()) {
     int key = (m.width << 16) | m.height;
     if (!seen.insert(key).second) continue;
-    modes.push_back((new c_DisplayMode())->m_new(m.width, m.height));
+    modes.emplace_back(m.width, m.height);
   }
   vx_app__displayModes = modes;
   VxDisplayMode desktop;
   if (vx_app__game->GetDesktopMode(desktop))
-    vx_app__desktopMode = (new c_DisplayMode())->m_new(desktop.width, desktop.height);
+    vx_app__desktopMode.reset(new c_DisplayMode(desktop.width, desktop.height));
   else
-    vx_app__desktopMode = (new c_DisplayMode())->m_new(vx_app__devWidth, vx_app__devHeight);
+    vx_app__desktopMode.reset(new c_DisplayMode(vx_app__devWidth, vx_app__devHeight));
 }
 
 void vx_app_EndApp() { vxError(String()); }

@@ -47,18 +47,6 @@ class c_GameDelegate : public VxGameDelegate {
   void DiscardGraphics() override;
 };
 
-class c_DisplayMode {
- public:
-  int m_width = 0, m_height = 0;
-  c_DisplayMode* m_new(int width, int height) {
-    m_width = width;
-    m_height = height;
-    return this;
-  }
-  int p_Width() const { return m_width; }
-  int p_Height() const { return m_height; }
-};
-
 void vx_app_SetUpdateRate(int rate);
 int vx_app_Millisecs();
 String vx_app_LoadState();

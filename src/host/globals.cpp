@@ -9,8 +9,8 @@ VxGame* vx_app__game = nullptr;
 int vx_app__devWidth = 0;
 int vx_app__devHeight = 0;
 int vx_app__updateRate = 0;
-std::vector<c_DisplayMode*> vx_app__displayModes;
-c_DisplayMode* vx_app__desktopMode = nullptr;
+std::vector<c_DisplayMode> vx_app__displayModes;
+std::unique_ptr<c_DisplayMode> vx_app__desktopMode;
 int vx_random_Seed = 0;
 int glfwGraphicsSeq = 0;
 
@@ -22,6 +22,6 @@ void vx_host_InitGlobals() {
   vx_app__devHeight = 0;
   vx_app__updateRate = 0;
   vx_app__displayModes.clear();
-  vx_app__desktopMode = nullptr;
+  vx_app__desktopMode.reset();
   vx_random_Seed = 1234;
 }
