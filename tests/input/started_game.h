@@ -1,0 +1,44 @@
+// The real desktop host with its window and a started game, so that events
+// travel the whole road: GLFW callback, host, delegate, input device. The
+// application only remembers what the device held during its last update.
+#pragma once
+
+#include <GLFW/glfw3.h>
+#include <gtest/gtest.h>
+
+#include "host/app.h"
+#include "host/glfw_game.h"
+#include "host/init.h"
+#include "input/input.h"
+
+class SnapshotApp : public c_App {
+ public:
+  c_InputDevice seen;
+  int updates = 0;
+  int p_OnUpdate() override {
+    seen = *vx_input_device;
+    ++updates;
+    return 0;
+  }
+};
+
+class StartedGame : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(glfwInit()) << "needs the test X server";
+    host = new VxQuibexGame();
+    vxInit();
+    app = new SnapshotApp();
+    app->m_new();
+    host->SetDeviceWindow(640, 480, DISPLAY_RESIZABLE | DISPLAY_DECORATED);
+    host->StartGame();
+    dev = vx_input_device;
+    ASSERT_NE(dev, nullptr);
+  }
+
+  // Everything the host, the application and the device hold lives until
+  // the process (one per test) ends, as in the game.
+  VxQuibexGame* host = nullptr;
+  SnapshotApp* app = nullptr;
+  c_InputDevice* dev = nullptr;
+};
