@@ -1,7 +1,25 @@
-// Types and clicks on the test's X server through the X test extension, as
-// a user at the keyboard would: the events reach whichever window has the
-// focus or lies under the pointer.
+// Typing and clicking on an X server through the X test extension, as a
+// user at the keyboard would: the events reach whichever window has the
+// focus or lies under the pointer. Tests that type into a window run their
+// own server, so no other test's window can be in the way.
 #pragma once
+
+#include <string>
+
+// An Xvfb of one's own on a free display, with $DISPLAY pointing at it for
+// as long as it runs. Everything connected to it must be closed first.
+class PrivateXServer {
+ public:
+  PrivateXServer();
+  ~PrivateXServer();
+  bool ok() const { return pid_ > 0; }
+  const std::string& display() const { return display_; }
+
+ private:
+  int pid_ = -1;
+  std::string display_, previous_;
+  bool hadPrevious_ = false;
+};
 
 class XTestInput {
  public:
