@@ -58,7 +58,7 @@ int VxGlfwGame::TransKey(int key) {
 }
 
 // Editing and cursor keys also queue a character, so text entry sees them
-// with the typed text; the cursor block sits above the Unicode range.
+// in order with the typed text; the cursor block is offset by 65536.
 int VxGlfwGame::KeyToChar(int key) {
   switch (key) {
     case KEY_BACKSPACE:

@@ -133,6 +133,7 @@ void c_InputDevice::ReleasePort(int port) {
 void c_InputDevice::p_BeginUpdate() {
   for (int j = 0; j < 4; ++j) {
     c_JoyState& s = m_joyStates[j];
+    // Without a host (before the program has one) there are no joysticks.
     if (!vx_app__game || !vx_app__game->PollJoystick(j, s.m_axisX, s.m_axisY, s.m_trigger, s.m_buttons)) {
       // Ports are numbered without gaps: the first that fails ends the
       // poll, and it and every later one are at rest.
@@ -194,7 +195,9 @@ float vx_input_MouseX() { return vx_input_device ? vx_input_device->m_mouseX : 0
 float vx_input_MouseY() { return vx_input_device ? vx_input_device->m_mouseY : 0; }
 
 // 384 + t must be a key code; tested on t so that no sum can overflow.
-bool vx_input_TouchDown(int t) { return t >= 1 - KEY_TOUCH_BASE && t <= 511 - KEY_TOUCH_BASE && vx_input_KeyDown(KEY_TOUCH_BASE + t); }
+bool vx_input_TouchDown(int t) {
+  return t >= 1 - KEY_TOUCH_BASE && t <= 511 - KEY_TOUCH_BASE && vx_input_KeyDown(KEY_TOUCH_BASE + t);
+}
 
 float vx_input_TouchX(int t) { return vx_input_device ? vx_input_device->p_TouchX(t) : 0; }
 

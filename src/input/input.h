@@ -21,7 +21,7 @@ class c_InputDevice {
   c_JoyState m_joyStates[4];
   bool m_keyDown[512] = {};
   int m_keyHitPut = 0;
-  int m_keyHitQueue[33] = {};  // one more than the character queue, on purpose
+  int m_keyHitQueue[33] = {};  // 33, not 32: the per-update hit limit
   int m_keyHit[512] = {};
   int m_charGet = 0;  // nothing reads characters; reset each update
   int m_charPut = 0;
