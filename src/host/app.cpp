@@ -8,6 +8,7 @@
 #include "graphics/graphics.h"
 #include "host/errors.h"
 #include "input/input.h"
+#include "input/keys.h"
 
 // ---------------------------------------------------------------------------
 // [SECTION] Application
@@ -68,7 +69,7 @@ void c_GameDelegate::KeyEvent(int event, int data) {
   switch (event) {
     case EVENT_KEY_DOWN:
       m_input->p_KeyEvent(event, data);
-      if (data == 416 || data == 432) vx_app_EndApp();
+      if (data == KEY_BACK || data == KEY_CLOSE) vx_app_EndApp();
       break;
     case EVENT_KEY_UP:
     case EVENT_KEY_CHAR:

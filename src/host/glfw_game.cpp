@@ -9,6 +9,7 @@
 
 #include "host/errors.h"
 #include "host/platform.h"
+#include "input/keys.h"
 
 VxGlfwGame* VxGlfwGame::_glfwGame = nullptr;
 
@@ -204,8 +205,8 @@ void VxGlfwGame::OnWindowSize(GLFWwindow*, int width, int height) {
 // key, on whose key-down the delegate ends the program.
 void VxGlfwGame::OnWindowClose(GLFWwindow* window) {
   glfwSetWindowShouldClose(window, GLFW_FALSE);
-  _glfwGame->KeyEvent(EVENT_KEY_DOWN, 432);
-  _glfwGame->KeyEvent(EVENT_KEY_UP, 432);
+  _glfwGame->KeyEvent(EVENT_KEY_DOWN, KEY_CLOSE);
+  _glfwGame->KeyEvent(EVENT_KEY_UP, KEY_CLOSE);
 }
 
 // ---------------------------------------------------------------------------
