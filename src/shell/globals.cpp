@@ -1,4 +1,78 @@
-// Definitions and start values of the shell's module globals.
+// Definitions and start values of the game shell's module globals.
 #include "shell/globals.h"
 
-void vx_shell_InitGlobals() {}
+int vx_pell_PELL_Loader = 0;
+int vx_pell_PELL_GameMode = 0;
+int vx_pell_PELL_OptCred = 0;
+int vx_pell_PELL_Paused = 0;
+int vx_pell_PELL_EndofGame = 0;
+int vx_pell_PELL_EndReason = 0;
+int vx_pell_PELL_GameNum = 0;
+int vx_pell_PELL_GameType = 0;
+int vx_pell_PELL_LastPlay = 0;
+int vx_pell_PELL_LastRank = 0;
+int vx_pell_HasQuit = 0;
+int vx_pell_PELL_MixControls = 0;
+int vx_pell_PELL_DebugMode = 0;
+int vx_pell_PELL_ScreenshotMode = 0;
+int vx_pell_PELL_CredTickA = 0, vx_pell_PELL_CredTickB = 0;
+int vx_pell_PELL_Creds = 0;
+int vx_pell_isOuya = 0;
+std::vector<int> vx_pell_Joy_Disable;
+std::vector<int> vx_pell_PELL_Set;
+std::vector<int> vx_pell_PELL_Score;
+std::vector<int> vx_pell_PELL_Username;
+int vx_pell_PELL_UserID = 0;
+int vx_pell_PELL_Seed = 0;
+std::vector<int> vx_pell_PELL_MenuPos;
+std::vector<int> vx_pell_kdis;
+std::vector<int> vx_pell_mdis;
+std::vector<String> vx_pell_PELL_Cred;
+std::vector<float> vx_pell_PELL_Control;
+std::vector<float> vx_pell_PELL_Touch;
+int vx_pell_mdAll = 0;
+int vx_pell_mx = 0, vx_pell_my = 0;
+int vx_pell_mwx = 0, vx_pell_mwy = 0;
+int vx_pell_msx = 0, vx_pell_msy = 0;
+std::vector<float> vx_pell_PELL_Data;
+float vx_pell_aimx = 0, vx_pell_aimy = 0;
+float vx_pell_scrx = 0, vx_pell_scry = 0;
+float vx_pell_PELL_ScrollX = 0, vx_pell_PELL_ScrollY = 0;
+
+void vx_shell_InitGlobals() {
+  vx_pell_PELL_Loader = 1;
+  vx_pell_PELL_GameMode = 0;
+  vx_pell_PELL_OptCred = 0;
+  vx_pell_PELL_Paused = 0;
+  vx_pell_PELL_EndofGame = 0;
+  vx_pell_PELL_EndReason = 0;
+  vx_pell_PELL_GameNum = 0;
+  vx_pell_PELL_GameType = 0;
+  vx_pell_PELL_LastPlay = 0;
+  vx_pell_PELL_LastRank = 0;
+  vx_pell_HasQuit = 0;
+  vx_pell_PELL_MixControls = 1;
+  vx_pell_PELL_DebugMode = 0;
+  vx_pell_PELL_ScreenshotMode = 0;
+  vx_pell_PELL_CredTickA = vx_pell_PELL_CredTickB = 0;
+  vx_pell_PELL_Creds = 0;
+  vx_pell_isOuya = 0;
+  vx_pell_Joy_Disable.assign(10, 0);
+  vx_pell_PELL_Set.assign(256, 0);
+  vx_pell_PELL_Score.assign(10000, 0);
+  vx_pell_PELL_Username.assign(16, 0);
+  vx_pell_PELL_UserID = 0;
+  vx_pell_PELL_Seed = 0;
+  vx_pell_PELL_MenuPos.assign(50, 0);
+  vx_pell_kdis.assign(50, 0);
+  vx_pell_mdis.assign(50, 0);
+  vx_pell_PELL_Cred.assign(1024, String());
+  vx_pell_PELL_Control.assign(500, 0.0f);
+  vx_pell_PELL_Touch.assign(128, 0.0f);
+  vx_pell_mdAll = vx_pell_mx = vx_pell_my = 0;
+  vx_pell_mwx = vx_pell_mwy = 0;
+  vx_pell_msx = vx_pell_msy = 0;
+  vx_pell_PELL_Data.assign(50, 0.0f);
+  vx_pell_aimx = vx_pell_aimy = vx_pell_scrx = vx_pell_scry = 0;
+  vx_pell_PELL_ScrollX = vx_pell_PELL_ScrollY = 0;
+}
