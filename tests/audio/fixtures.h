@@ -1,8 +1,9 @@
 // Sound files built in the tests: RIFF/WAVE chunk by chunk, tones as 16-bit
-// PCM, Ogg Vorbis through libvorbisenc, and a decode through the desktop
-// host's LoadAudioData that frees what it returns.
+// PCM, Ogg Vorbis through libvorbisenc; a decode through the desktop host's
+// LoadAudioData that frees what it returns, and the checks both readers share.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <vorbis/vorbisenc.h>
 
 #include <algorithm>
@@ -11,7 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "audio/audio.h"
 #include "host/glfw_game.h"
+#include "support/scratch.h"
 
 namespace fixture {
 
@@ -136,6 +139,31 @@ inline Decoded Decode(VxGlfwGame& host, const std::string& path) {
   d.bytes.assign(reinterpret_cast<char*>(data), static_cast<size_t>(d.length) * d.channels * d.format);
   std::free(data);
   return d;
+}
+
+struct NamedFile {
+  const char* name;
+  std::string bytes;
+};
+
+// Writes each file as `as` in the folder and expects no data from it.
+inline void ExpectRefused(VxGlfwGame& host, const ScratchDir& dir, const std::string& as,
+                          const std::vector<NamedFile>& files) {
+  for (const NamedFile& f : files) {
+    dir.Write(as, f.bytes);
+    EXPECT_FALSE(Decode(host, dir.File(as)).ok) << f.name;
+  }
+}
+
+// The file decodes to exactly `bytes`: refused one byte under the size
+// limit, loaded at it.
+inline void ExpectSizeLimitHolds(VxGlfwGame& host, const std::string& path, long long bytes) {
+  vx_audio_maxDecodedBytes = bytes - 1;
+  EXPECT_FALSE(Decode(host, path).ok) << "limit " << bytes - 1;
+  vx_audio_maxDecodedBytes = bytes;
+  const Decoded d = Decode(host, path);
+  EXPECT_TRUE(d.ok) << "limit " << bytes;
+  EXPECT_EQ(static_cast<long long>(d.bytes.size()), bytes);
 }
 
 // Root mean square of one channel of 16-bit interleaved samples.

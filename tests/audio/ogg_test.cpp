@@ -2,7 +2,6 @@
 // lengths, interleaving, chained streams, and damaged files.
 #include <gtest/gtest.h>
 
-#include "audio/audio.h"
 #include "fixtures.h"
 #include "support/scratch.h"
 
@@ -52,28 +51,18 @@ TEST(Ogg, EndingIsMatchedInAnyCase) {
 TEST(Ogg, ChainedFilesAreRefused) {
   ScratchDir dir;
   VxGlfwGame host;
-  struct Case {
-    const char* name;
-    std::string file;
-  } cases[] = {
+  ExpectRefused(host, dir, "chain.ogg", {
       {"two links alike", EncodeOgg(30000, 1, 22050, 1) + EncodeOgg(20000, 1, 22050, 2)},
       {"mono then stereo", EncodeOgg(3000, 1, 22050, 1) + EncodeOgg(3000, 2, 22050, 2)},
       {"22.05 kHz then 44.1 kHz", EncodeOgg(3000, 1, 22050, 1) + EncodeOgg(3000, 1, 44100, 2)},
-  };
-  for (const Case& c : cases) {
-    dir.Write("chain.ogg", c.file);
-    EXPECT_FALSE(Decode(host, dir.File("chain.ogg")).ok) << c.name;
-  }
+  });
 }
 
 TEST(Ogg, DecodingPastTheSizeLimitGivesNothing) {
   ScratchDir dir;
   VxGlfwGame host;
   dir.Write("t.ogg", EncodeOgg(30000, 1, 22050));
-  vx_audio_maxDecodedBytes = 59999;
-  EXPECT_FALSE(Decode(host, dir.File("t.ogg")).ok);
-  vx_audio_maxDecodedBytes = 60000;
-  EXPECT_EQ(Decode(host, dir.File("t.ogg")).length, 30000);
+  ExpectSizeLimitHolds(host, dir.File("t.ogg"), 60000);
 }
 
 TEST(Ogg, DamagedFilesGiveNothingOrLess) {

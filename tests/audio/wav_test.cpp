@@ -4,7 +4,6 @@
 
 #include <filesystem>
 
-#include "audio/audio.h"
 #include "fixtures.h"
 #include "support/scratch.h"
 
@@ -59,10 +58,7 @@ TEST(Wav, RefusesWhatItCannotPlaySafely) {
     return Wav(f, Pattern(64));
   };
   const std::string fmt = FmtChunk(pcm);
-  struct Case {
-    const char* name;
-    std::string file;
-  } cases[] = {
+  ExpectRefused(host, dir, "bad.wav", {
       {"empty file", ""},
       {"not RIFF", "RIFX" + Wav(pcm, Pattern(8)).substr(4)},
       {"not WAVE", Wav(pcm, Pattern(8)).replace(8, 4, "AVI ")},
@@ -84,11 +80,7 @@ TEST(Wav, RefusesWhatItCannotPlaySafely) {
       {"data size negative", Riff(fmt + Chunk("data", Pattern(64), -64))},
       {"data size unreadable", Riff(fmt) + "data" + "\x10\x00"},
       {"chunk size that would skip backwards", Riff(fmt + Chunk("LIST", "", -8) + Chunk("data", Pattern(64)))},
-  };
-  for (const Case& c : cases) {
-    dir.Write("bad.wav", c.file);
-    EXPECT_FALSE(Decode(host, dir.File("bad.wav")).ok) << c.name;
-  }
+  });
 }
 
 TEST(Wav, EveryTruncationLoadsOnlyOnceTheDataIsWhole) {
@@ -113,10 +105,7 @@ TEST(Wav, DataPastTheSizeLimitIsRefused) {
   ScratchDir dir;
   VxGlfwGame host;
   dir.Write("s.wav", Wav(Fmt(), Pattern(4000)));
-  vx_audio_maxDecodedBytes = 3999;
-  EXPECT_FALSE(Decode(host, dir.File("s.wav")).ok);
-  vx_audio_maxDecodedBytes = 4000;
-  EXPECT_TRUE(Decode(host, dir.File("s.wav")).ok);
+  ExpectSizeLimitHolds(host, dir.File("s.wav"), 4000);
 }
 
 TEST(AudioData, TheReaderFollowsThePathsEndingInAnyCase) {
