@@ -136,7 +136,7 @@ void Damage(Canvas& c, int ox, int oy, const Style& st, int style, int variant, 
     for (int x = 0; x < kTile; ++x) {
       float soot = Fbm(float(x) * 0.25f, float(y) * 0.25f, seed, 3);
       Rgba& p = c.at(ox + x, oy + y);
-      p = Scale(p, 0.62f + 0.3f * soot);
+      p = Scale(p, 0.74f + 0.3f * soot);
     }
   // Most of the lights go out; the glass of dark windows is broken.
   for (int i = 0; i < n; ++i) {

@@ -72,12 +72,6 @@ void MothSilhouette(Canvas& c, float cx, float cy, float s, Rgba col) {
   FillBox(c, cx - 0.09f * s, cy - 0.5f * s, cx + 0.09f * s, cy + 0.55f * s, col, 0.09f * s);
 }
 
-void Crescent(Canvas& c, float cx, float cy, float r, Rgba col) {
-  Paint(c, cx - r, cy - r, cx + r, cy + r, col, [&](float x, float y) {
-    return std::max(SdCircle(x, y, cx, cy, r), -SdCircle(x, y, cx + r * 0.45f, cy - r * 0.25f, r * 0.8f));
-  });
-}
-
 void Pellets(Canvas& c, float cx, float cy, float r, float gap) {
   const Rgba cols[4] = {RGB(240, 88, 80), RGB(250, 200, 70), RGB(90, 200, 120), RGB(80, 150, 240)};
   for (int i = 0; i < 4; ++i) {
@@ -322,9 +316,9 @@ Canvas MakeCircles() {
 
 Canvas MakeTitle(const Typeface& face) {
   Canvas c(1024, 512);
-  // Moon and a few stars behind the word.
-  for (int i = 0; i < 10; ++i) FillCircle(c, 790, 170, 110.0f + 9 * i, RGB(255, 244, 200, 0.035f));
-  Crescent(c, 790, 170, 104, RGB(252, 240, 196));
+  // A glow and a few stars behind the word; the menu's panels bring the moon.
+  for (int i = 0; i < 9; ++i)
+    FillBox(c, 70.0f - 8 * i, 190.0f - 7 * i, 954.0f + 8 * i, 410.0f + 7 * i, RGB(255, 236, 200, 0.035f), 100.0f + 7 * i);
   for (int i = 0; i < 14; ++i) {
     float x = 60 + 900 * Hash01(unsigned(i), 71), y = 30 + 130 * Hash01(unsigned(i), 72);
     FillStar(c, x, y, 4, 2.5f, 9.0f + 6 * Hash01(unsigned(i), 73), 0, RGB(255, 255, 230, 0.9f));
@@ -353,18 +347,24 @@ Canvas MakeTitle(const Typeface& face) {
   int ox = 512 - fill.w / 2, oy = 300 - fill.h / 2;
   Blit(c, shadow, ox + 8, oy + 14);
   Blit(c, fill, ox, oy);
-  // A kite on its string rising from the K.
-  float kite[] = {150, 26, 186, 70, 150, 128, 114, 70};
-  FillPolygon(c, kite, 4, RGB(28, 18, 56));
-  float kiteIn[] = {150, 38, 176, 70, 150, 116, 124, 70};
-  FillPolygon(c, kiteIn, 4, RGB(240, 96, 110));
-  Line(c, 150, 38, 150, 116, 3, RGB(255, 210, 200));
-  Line(c, 124, 70, 176, 70, 3, RGB(255, 210, 200));
-  for (int i = 0; i < 12; ++i) {
-    float t0 = i / 12.0f, t1 = (i + 1) / 12.0f;
-    Line(c, 150 - 40 * t0, 128 + 60 * t0 + 12 * std::sin(t0 * 9), 150 - 40 * t1, 128 + 60 * t1 + 12 * std::sin(t1 * 9), 3,
-         RGB(255, 240, 220, 0.8f));
+  // A moth-shaped kite flies over the end of the word on its string.
+  const float kx = 900, ky = 92;
+  for (int i = 0; i < 24; ++i) {
+    float t0 = i / 24.0f, t1 = (i + 1) / 24.0f;
+    auto sx = [&](float t) { return kx + 40 * t + 30 * std::sin(t * 3.1f); };
+    auto sy = [&](float t) { return ky + 40 + 380 * t; };
+    Line(c, sx(t0), sy(t0), sx(t1), sy(t1), 3, RGB(255, 240, 220, 0.85f));
   }
+  MothSilhouette(c, kx, ky, 66, RGB(28, 18, 56));
+  MothSilhouette(c, kx, ky, 58, RGB(240, 110, 140));
+  MothSilhouette(c, kx, ky - 2, 36, RGB(255, 196, 120));
+  for (int k = 0; k < 3; ++k) {  // tail bows
+    float tx = kx - 20 - 26.0f * k, ty = ky + 60 + 14.0f * k;
+    float bow[] = {tx - 9, ty - 6, tx + 9, ty + 6, tx + 9, ty - 6, tx - 9, ty + 6};
+    FillPolygon(c, bow, 4, RGB(120, 220, 230));
+    if (k < 2) Line(c, tx, ty, tx - 26, ty + 14, 2, RGB(255, 240, 220, 0.8f));
+  }
+  Line(c, kx, ky + 30, kx - 20, ky + 60, 2, RGB(255, 240, 220, 0.8f));
   return c;
 }
 

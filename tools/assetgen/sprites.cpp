@@ -48,7 +48,7 @@ Canvas Lantern(float glow, bool armed, bool red) {
   Rgba halo = red ? RGB(255, 40, 30) : RGB(255, 220, 110);
   if (armed) {
     for (int i = 0; i < 6; ++i) {
-      float r = 9.5f + (3 + 3 * glow) * (i + 1) / 6.0f;
+      float r = 9.5f + (2.5f + 2.5f * glow) * (i + 1) / 6.0f;
       halo.a = (0.1f + 0.14f * glow) * (1 - i / 7.0f);
       p.Circle(cx, cy, r, halo);
     }
@@ -74,7 +74,7 @@ Canvas Lantern(float glow, bool armed, bool red) {
   }
   if (armed) {  // the fuse spark on the loop
     Rgba spark = red ? RGB(255, 255, 255) : RGB(255, 255, 220);
-    FillStar(hi, cx * kSuper, 5.5f * kSuper, 4, 0.8f * kSuper, (2 + 2.5f * glow) * kSuper, 45 * glow, spark);
+    FillStar(hi, cx * kSuper, 6.0f * kSuper, 4, 0.8f * kSuper, (1.5f + 2.0f * glow) * kSuper, 45 * glow, spark);
   }
   return Finish(hi, true);
 }
@@ -93,12 +93,15 @@ Canvas Moth(const Pose& q) {
   Pen p{hi};
   const float bx = 16.5f, by = 21.5f + q.bob;
   const Rgba fur = RGB(226, 208, 242), belly = RGB(252, 244, 252), leg = RGB(92, 66, 110);
-  // Wings behind the body: a teal upper wing with an eye spot, a rose lower one.
+  // Wings behind the body: a teal upper wing with an eye spot rising over
+  // the back, a rose lower one; both lift in the air.
   float lift = q.wing;
-  p.Ellipse(bx - 6, by - 2 - 3 * lift, 7.5f, 4.2f, -35 - 40 * lift, RGB(84, 186, 198));
-  p.Circle(bx - 8 + lift, by - 4 - 5 * lift, 1.8f, RGB(255, 206, 96));
-  p.Circle(bx - 8 + lift, by - 4 - 5 * lift, 0.8f, RGB(40, 30, 60));
-  p.Ellipse(bx - 6.5f, by + 2 - lift, 5, 3.2f, 20 - 25 * lift, RGB(232, 118, 160));
+  float wx = bx - 4.5f - 0.5f * lift, wy = by - 6 - 2.5f * lift;
+  p.Ellipse(wx, wy, 5.2f + 0.5f * lift, 7.8f + 0.8f * lift, -38 - 22 * lift, RGB(70, 170, 190));
+  p.Ellipse(wx - 0.6f, wy - 0.8f, 3.6f + 0.5f * lift, 5.8f + 0.6f * lift, -38 - 22 * lift, RGB(110, 214, 222));
+  p.Circle(wx - 0.8f, wy - 1.2f, 1.7f, RGB(255, 206, 96));
+  p.Circle(wx - 0.8f, wy - 1.2f, 0.8f, RGB(40, 30, 60));
+  p.Ellipse(bx - 8, by + 1.5f - 2 * lift, 4.8f, 3.4f, 25 - 30 * lift, RGB(232, 118, 160));
   // Legs, then the round fuzzy body over their tops.
   float footY = q.air ? 30.0f : 32.0f;
   float fa = q.air ? -1.5f : q.legA, fb = q.air ? 2.5f : q.legB;
@@ -114,19 +117,16 @@ Canvas Moth(const Pose& q) {
     p.Circle(bx + 8.2f * std::cos(a), by + 7.2f * std::sin(a) + 0.5f, 1.6f, fur);
   }
   p.Ellipse(bx + 2.5f, by + 2.5f, 5, 4.5f, 0, belly);
-  // Feathery antennae, swept back in the air.
+  // Feathery antennae: a stalk and a frond, swept back in the air.
   float sweep = q.air ? -3.0f : 0.0f;
-  const Rgba ant = RGB(120, 86, 70);
+  const Rgba ant = RGB(120, 86, 70), frond = RGB(226, 170, 92);
   for (int k = 0; k < 2; ++k) {
-    float rx = bx + 2 + 4.5f * k, ry = by - 6.5f;
-    float tx = rx - 2 + 3 * k + sweep, ty = ry - 7 + (q.air ? 1.5f : 0);
+    float rx = bx + 1.5f + 4.5f * k, ry = by - 6.5f;
+    float tx = rx - 2 + 3 * k + sweep, ty = ry - 7.5f + (q.air ? 1.5f : 0);
+    float angle = std::atan2(tx - rx, ry - ty) * 180 / kPi;
     p.Stroke(rx, ry, tx, ty, 1.0f, ant);
-    for (int s = 1; s <= 3; ++s) {
-      float t = s / 4.0f, mx = rx + (tx - rx) * t, my = ry + (ty - ry) * t;
-      p.Stroke(mx, my, mx - 1.6f, my + 0.6f, 0.6f, ant);
-      p.Stroke(mx, my, mx + 1.6f, my + 0.6f, 0.6f, ant);
-    }
-    p.Circle(tx, ty, 1.1f, RGB(255, 196, 90));
+    p.Ellipse(rx + (tx - rx) * 0.68f, ry + (ty - ry) * 0.68f, 1.7f, 3.3f, angle, frond);
+    p.Stroke(rx + (tx - rx) * 0.4f, ry + (ty - ry) * 0.4f, tx, ty, 0.6f, ant);
   }
   // Face: two big eyes toward the front, a blush and a mouth.
   const Rgba eye = RGB(28, 20, 48), shine = RGB(255, 255, 255);
@@ -144,8 +144,8 @@ Canvas Moth(const Pose& q) {
   p.Circle(bx + 8.0f, by + 1.2f, 1.3f, RGB(255, 150, 180));
   if (q.tongue) {
     p.Ellipse(bx + 6.5f, by + 2.6f, 1.8f, 1.5f, 0, RGB(90, 20, 50));
-    p.Stroke(bx + 7.0f, by + 2.4f, 33.5f, by - 5.5f, 2.0f, RGB(236, 60, 90));
-    p.Circle(33.5f, by - 5.5f, 1.5f, RGB(255, 90, 110));
+    p.Stroke(bx + 7.0f, by + 2.4f, 32.0f, by - 5.0f, 2.0f, RGB(236, 60, 90));
+    p.Circle(32.0f, by - 5.0f, 1.5f, RGB(255, 90, 110));
   } else if (q.chew) {
     p.Stroke(bx + 5.0f, by + 2.6f, bx + 6.3f, by + 2.0f, 0.8f, eye);
     p.Stroke(bx + 6.3f, by + 2.0f, bx + 7.6f, by + 2.6f, 0.8f, eye);

@@ -33,13 +33,13 @@ long At(int bar, float sixteenth) { return long((bar * 16 + sixteenth) * kBeat /
 
 // [SECTION] voices
 
+// Starts on a zero crossing with no noise click, so the downbeat that
+// opens the loop joins the bar before it without a step.
 void Kick(Stereo& out, long at, float gain) {
   Phase p;
-  Noise n{7};
   for (int i = 0; i < int(0.3f * kRate); ++i) {
     float t = float(i) / kRate;
     float v = std::sin(p.Advance(44 + 110 * std::exp(-t / 0.035f), kRate) * kTwoPi) * std::exp(-t / 0.16f);
-    if (t < 0.003f) v += n.Next() * 0.5f;
     out.Add(at + i, v * gain, 0);
   }
 }
@@ -174,7 +174,7 @@ void Compose(Stereo& out, Stereo& send) {
       if (!breakdown && (!intro || beat % 2 == 0)) Kick(out, t, 0.9f);
       if (!breakdown && !intro && beat % 2 == 1) Snare(out, t, 0.45f);
     }
-    if (bar % 8 == 7) {  // fill into the next phrase
+    if (bar % 8 == 7 && bar != kBars - 1) {  // fill into the next phrase, not into the quiet intro
       for (int s = 12; s < 16; ++s) Snare(out, At(bar, float(s)), 0.2f + 0.06f * (s - 12));
     }
     if (bar >= 2) {
