@@ -6,7 +6,7 @@ SANITIZE   ?= build-sanitize
 JOBS       ?= $(shell nproc)
 CTEST_ARGS ?= --output-on-failure -j $(JOBS)
 
-.PHONY: all deps build build-sanitize run test test-sanitize test-only clean
+.PHONY: all deps build build-sanitize run test test-sanitize test-only clean assets-preview
 
 all: build
 
@@ -41,6 +41,12 @@ test-sanitize: build-sanitize
 	tools/headless.sh env LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --test-dir $(SANITIZE) $(CTEST_ARGS)
+
+# One contact sheet of every generated image, with mock screens, for review.
+assets-preview: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) --target assetgen
+	$(BUILD)/assetgen $(BUILD)/data --preview $(BUILD)/assets-preview.png
+	@echo "Wrote $(BUILD)/assets-preview.png"
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE)
