@@ -1,5 +1,8 @@
-// The game's create, update and render hooks.
+// The game's create, update and render hooks. (Placeholder screens until
+// the shell and gameplay land: the window shows the background only.)
 #include "shell/mygame.h"
+
+#include "toolkit/frame.h"
 
 c_MyGame* c_MyGame::m_new() {
   c_App::m_new();
@@ -13,4 +16,7 @@ int c_MyGame::p_OnCreate() {
 
 int c_MyGame::p_OnUpdate() { return 0; }
 
-int c_MyGame::p_OnRender() { return 0; }
+int c_MyGame::p_OnRender() {
+  vx_pell_RenderWorld();
+  return 0;
+}
