@@ -15,7 +15,7 @@ constexpr int kFirstSymbol = 112, kLastSymbol = 124;
 
 bool Light(const unsigned char* p) { return p[3] >= 128 && p[0] + p[1] + p[2] >= 3 * 128; }
 
-TEST(GameFont, EveryPrintableCharacterHasAGlyphAndTheSpaceHasNone) {
+TEST(DataFont, EveryPrintableCharacterHasAGlyphAndTheSpaceHasNone) {
   Sheet s = LoadSheet(DataFile("common/bandwidth.png"));
   ASSERT_TRUE(s.ok());
   EXPECT_EQ(CountInk(s, FrameBox(s, 64, 64, 0), 1), 0);
@@ -24,7 +24,7 @@ TEST(GameFont, EveryPrintableCharacterHasAGlyphAndTheSpaceHasNone) {
   for (int f = kFirstSymbol; f <= kLastSymbol; ++f) EXPECT_GT(CountInk(s, FrameBox(s, 64, 64, f)), 100) << f;
 }
 
-TEST(GameFont, GlyphInkStaysInsideItsFrame) {
+TEST(DataFont, GlyphInkStaysInsideItsFrame) {
   Sheet s = LoadSheet(DataFile("common/bandwidth.png"));
   ASSERT_TRUE(s.ok());
   for (int f = 0; f < 128; ++f) {
@@ -33,7 +33,7 @@ TEST(GameFont, GlyphInkStaysInsideItsFrame) {
   }
 }
 
-TEST(GameFont, NeighbouringGlyphsNeverOverlap) {
+TEST(DataFont, NeighbouringGlyphsNeverOverlap) {
   // Each glyph is drawn centred on the pen, which then moves by the glyph's
   // advance: the light fill of any glyph must end before the fill of any
   // glyph that can follow it begins.
@@ -55,7 +55,7 @@ TEST(GameFont, NeighbouringGlyphsNeverOverlap) {
   EXPECT_LE(worstEnd, bestStart) << "frame " << endCode << " runs into frame " << startCode;
 }
 
-TEST(GameFont, LettersShareOneBaselineAndCapHeight) {
+TEST(DataFont, LettersShareOneBaselineAndCapHeight) {
   Sheet s = LoadSheet(DataFile("common/bandwidth.png"));
   ASSERT_TRUE(s.ok());
   auto rows = [&](char c, int* top, int* bottom) {
@@ -84,7 +84,7 @@ TEST(GameFont, LettersShareOneBaselineAndCapHeight) {
   EXPECT_LT(bottom, 62);
 }
 
-TEST(FrameworkFont, NinetySixPaddedGlyphs) {
+TEST(DataFont, TheFrameworkFontHasNinetySixPaddedGlyphs) {
   Sheet s = LoadSheet(DataFile("tova_font.png"));
   ASSERT_TRUE(s.ok());
   int fw = s.w / 96;

@@ -41,7 +41,7 @@ bool GridFits(int w, int h, int fw, int fh, int count) {
   return true;
 }
 
-TEST(Sheets, EverySheetHoldsTheFrameGridItIsLoadedWith) {
+TEST(DataImages, EverySheetHoldsTheFrameGridItIsLoadedWith) {
   struct Case {
     const char* path;
     int fw, fh, count;
@@ -73,7 +73,7 @@ TEST(Sheets, EverySheetHoldsTheFrameGridItIsLoadedWith) {
   EXPECT_GE(tova.w / 96, 3);
 }
 
-TEST(Sheets, FramesTheGameDrawsCarryArt) {
+TEST(DataImages, FramesTheGameDrawsCarryArt) {
   struct Case {
     const char* path;
     int fw, fh;
@@ -104,7 +104,7 @@ TEST(Sheets, FramesTheGameDrawsCarryArt) {
   }
 }
 
-TEST(Sheets, ArtTheGameTintsIsWhite) {
+TEST(DataImages, ArtTheGameTintsIsWhite) {
   // The game multiplies these by a colour; any colour of their own would
   // shift every tint.
   for (const char* path : {"common/part-shapefull.png", "common/parts_shape.png", "common/parts_smoke.png",
@@ -121,7 +121,7 @@ TEST(Sheets, ArtTheGameTintsIsWhite) {
   }
 }
 
-TEST(Sheets, ScaledAndTiledFramesKeepAClearBorder) {
+TEST(DataImages, ScaledAndTiledFramesKeepAClearBorder) {
   // Particles grow to five times their size and the options backdrop tile
   // is laid 64 pixels apart although its frames are 68 wide: ink on the
   // border would show as cut edges or doubled seams.
@@ -144,7 +144,7 @@ TEST(Sheets, ScaledAndTiledFramesKeepAClearBorder) {
   }
 }
 
-TEST(Sheets, TheBackdropTileJoinsItselfEvery64Pixels) {
+TEST(DataImages, TheBackdropTileJoinsItselfEvery64Pixels) {
   // Inside its border the tile's 64 columns and rows wrap: the last joins
   // the first as smoothly as any two neighbours inside.
   Sheet s = LoadSheet(DataFile("common/options.png"));
@@ -159,7 +159,7 @@ TEST(Sheets, TheBackdropTileJoinsItselfEvery64Pixels) {
   EXPECT_LE(seam, inside * 2 + 64 * 8);
 }
 
-TEST(Sheets, CrackedBlocksAreTheIntactBlocksVisiblyDamaged) {
+TEST(DataImages, CrackedBlocksAreTheIntactBlocksVisiblyDamaged) {
   Sheet intact = LoadSheet(DataFile("507/buildings.png")), cracked = LoadSheet(DataFile("507/buildingsb.png"));
   ASSERT_TRUE(intact.ok() && cracked.ok());
   ASSERT_EQ(intact.w, cracked.w);

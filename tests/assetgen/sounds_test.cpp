@@ -52,7 +52,7 @@ Wav ReadWav(const std::string& path) {
   return w;
 }
 
-TEST(Sounds, EveryEffectIsAShortCleanMonoOrStereoPcmWav) {
+TEST(DataSounds, EveryEffectIsAShortCleanMonoOrStereoPcmWav) {
   const char* files[] = {"common/096.wav", "common/098.wav", "common/099.wav", "507/sfx/001.wav", "507/sfx/002.wav",
                          "507/sfx/003.wav", "507/sfx/004.wav", "507/sfx/005.wav", "507/sfx/006.wav"};
   std::vector<std::vector<short>> seen;
@@ -79,7 +79,7 @@ TEST(Sounds, EveryEffectIsAShortCleanMonoOrStereoPcmWav) {
   }
 }
 
-TEST(Sounds, TheTuneLastsOverAMinuteAndLoopsWithoutAJump) {
+TEST(DataSounds, TheTuneLastsOverAMinuteAndLoopsWithoutAJump) {
   OggVorbis_File vf;
   ASSERT_EQ(ov_fopen(DataFile("507/sfx/Xcited.ogg").c_str(), &vf), 0);
   vorbis_info* info = ov_info(&vf, -1);

@@ -37,7 +37,7 @@ Canvas MakeIcons();                      // 16 frames of 128 x 128
 Canvas MakeCircles();                    // 4 frames of 256 x 256
 Canvas MakeTitle(const Typeface& face);  // 1024 x 512
 Canvas MakeMenuPanels();                 // 4 frames of 1024 x 1024
-Canvas MakeOptionIcons();                // 49 frames of 68 x 68
+Canvas MakeOptionIcons(const Typeface& face);  // 49 frames of 68 x 68
 Canvas MakeScoreboard();                 // 256 x 256
 // Controller and key symbols, shared by the font and the button sheet: kind
 // 0-5 the six pad buttons, 6-7 shoulders, 8 menu, 9-12 up, down, left, right.

@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
   images.push_back({"common/circle.png", MakeCircles()});
   images.push_back({"507/logo.png", MakeTitle(*sans)});
   images.push_back({"507/menu.png", MakeMenuPanels()});
-  images.push_back({"common/options.png", MakeOptionIcons()});
+  images.push_back({"common/options.png", MakeOptionIcons(*sans)});
   images.push_back({"common/scoreboard.png", MakeScoreboard()});
   images.push_back({"507/buildings.png", MakeBuildings(false)});
   images.push_back({"507/buildingsb.png", MakeBuildings(true)});

@@ -318,7 +318,7 @@ Canvas MakeTitle(const Typeface& face) {
   Canvas c(1024, 512);
   // A glow and a few stars behind the word; the menu's panels bring the moon.
   for (int i = 0; i < 9; ++i)
-    FillBox(c, 70.0f - 8 * i, 190.0f - 7 * i, 954.0f + 8 * i, 410.0f + 7 * i, RGB(255, 236, 200, 0.035f), 100.0f + 7 * i);
+    FillBox(c, 70.0f - 8 * i, 190.0f - 7 * i, 954.0f + 8 * i, 410.0f + 7 * i, RGB(255, 236, 200, 0.025f), 100.0f + 7 * i);
   for (int i = 0; i < 14; ++i) {
     float x = 60 + 900 * Hash01(unsigned(i), 71), y = 30 + 130 * Hash01(unsigned(i), 72);
     FillStar(c, x, y, 4, 2.5f, 9.0f + 6 * Hash01(unsigned(i), 73), 0, RGB(255, 255, 230, 0.9f));
@@ -488,13 +488,13 @@ void Speaker(Canvas& f, float C) {
     });
 }
 
-void Stick(Canvas& f, float C, const char* side, const Typeface* face) {
+void Stick(Canvas& f, float C, const char* side, const Typeface& face) {
   FillBox(f, C - 18, C + 12, C + 6, C + 20, kWhite, 3);
   Line(f, C - 6, C + 14, C - 6, C - 2, 5, kWhite);
   FillCircle(f, C - 6, C - 6, 9, kWhite);
   Arrow(f, C + 16, C - 12, 18, 5, -90, kWhite);
   Arrow(f, C + 16, C + 12, 18, 5, 90, kWhite);
-  if (face) DrawLabel(f, *face, side, C - 6, C - 6, 12, RGB(40, 40, 70));
+  DrawLabel(f, face, side, C - 6, C - 6, 13, RGB(40, 40, 70));
 }
 
 void Tile(Canvas& f) {
@@ -527,7 +527,7 @@ void Tile(Canvas& f) {
 
 }  // namespace
 
-Canvas MakeOptionIcons() {
+Canvas MakeOptionIcons(const Typeface& face) {
   Canvas sheet(7 * 68, 7 * 68);
   const float C = 34;
   for (int k : {0, 1, 2, 3, 4, 5, 47, 48}) {
@@ -558,8 +558,8 @@ Canvas MakeOptionIcons() {
         }
         FillBox(f, C - 9, C - 6, C + 9, C + 6, {1, 1, 1, 0.6f}, 2);
         break;
-      case 4: Stick(f, C, "L", nullptr); break;
-      case 5: Stick(f, C, "R", nullptr); break;
+      case 4: Stick(f, C, "L", face); break;
+      case 5: Stick(f, C, "R", face); break;
       case 47:  // frame rate: a gauge
         Paint(f, 0, 0, 68, 68, kWhite, [&](float x, float y) {
           float ring = std::fabs(SdCircle(x, y, C, C + 6, 22)) - 3;
