@@ -11,6 +11,9 @@
 namespace {
 
 constexpr int kW = 800, kH = 600;
+// The game's palette inks 1-5 and white, at full brightness.
+const Rgba kInk[6] = {RGB(255, 25, 25),  RGB(255, 127, 25),  RGB(255, 255, 25),
+                      RGB(25, 255, 25), RGB(25, 255, 255), RGB(255, 255, 255)};
 
 const Canvas* Find(const std::vector<PreviewImage>& images, const char* path) {
   for (const PreviewImage& p : images)
@@ -85,10 +88,9 @@ Canvas Menu(const std::vector<PreviewImage>& im) {
   const char* best[] = {"    2470", "    1380", "     920", "     310", "       0"};
   for (int k = 0; k < 5; ++k) Text(s, font, best[k], x - 56, y - 96 + 40 + 28.0f * k, 1, 0.5f);
   const float recent[] = {0.3f, 1, 0.55f, 0.1f, 0.7f};
-  const Rgba ink[] = {RGB(255, 25, 25), RGB(255, 127, 25), RGB(255, 255, 25), RGB(25, 255, 25), RGB(25, 255, 255)};
   for (int i = 0; i < 5; ++i)
     Sprite(s, Find(im, "common/parts_stars.png"), 32, 32, 0, x - 100 + 22.0f * i, kH - 78 - recent[i] * 40, 0.4f, 0.4f,
-           15.0f * i, ink[i]);
+           15.0f * i, kInk[i]);
   return s;
 }
 
@@ -101,11 +103,10 @@ Canvas Options(const std::vector<PreviewImage>& im) {
     for (int i = -1; i < 15; ++i) Sprite(s, opt, 68, 68, 48, 64.0f * i + 20, 64.0f * j - 20, 1, 1, 0, {1, 1, 1, 0.2f});
   const char* labels[] = {"Back", "Fullscreen [F11]", "SFX", "Music", "Invert Y - Left Stick"};
   const int icons[] = {0, 3, 1, 2, 4};
-  const Rgba rowInk[] = {RGB(255, 25, 25), RGB(255, 127, 25), RGB(255, 255, 25), RGB(25, 255, 25), RGB(25, 255, 255)};
   for (int k = 0; k < 5; ++k) {
     float y = 96 + 116.0f * k, x0 = kW / 2 - 210;
     bool hi = k == 2;
-    Rgba panel = Scale(rowInk[k], hi ? 1.0f : 0.6f);
+    Rgba panel = Scale(kInk[k], hi ? 1.0f : 0.6f);
     panel.a = hi ? 0.75f : 0.5f;
     FillBox(s, x0, y - 34, x0 + 420, y + 34, panel);
     FillBox(s, x0 + 1, y - 33, x0 + 67, y + 33, {0, 0, 0, 0.5f});
@@ -156,14 +157,13 @@ Canvas Run(const std::vector<PreviewImage>& im) {
   // Debris and smoke over the blast.
   const Canvas* shapes = Find(im, "common/part-shapefull.png");
   const Canvas* smoke = Find(im, "common/parts_smoke.png");
-  const Rgba ink[] = {RGB(255, 25, 25), RGB(255, 127, 25), RGB(255, 255, 25), RGB(25, 255, 25), RGB(255, 255, 255)};
   float bx = 13 * C + C / 2, by = T + top[13] * C;
   for (int i = 0; i < 6; ++i)
     Sprite(s, smoke, 32, 32, i, bx + 40 * (Hash01(unsigned(i), 40) - 0.5f), by - 20 - 30 * Hash01(unsigned(i), 41),
            2 + 2 * Hash01(unsigned(i), 42), 2 + 2 * Hash01(unsigned(i), 42), 0, {1, 1, 1, 0.35f});
   for (int i = 0; i < 24; ++i)
     Sprite(s, shapes, 32, 32, i % 16, bx + 120 * (Hash01(unsigned(i), 30) - 0.5f), by - 90 * Hash01(unsigned(i), 31), 0.3f,
-           0.3f, 360 * Hash01(unsigned(i), 32), ink[i % 5]);
+           0.3f, 360 * Hash01(unsigned(i), 32), kInk[i % 6]);
   const Canvas* font = Find(im, "common/bandwidth.png");
   Text(s, font, "10", px, py - 2 * C - 20, 1, 0.3f, RGB(255, 255, 25));
   Text(s, font, "1230", kW / 2, 16, 1, 0.75f, RGB(100, 255, 100, 0.75f));
