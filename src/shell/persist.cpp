@@ -19,6 +19,8 @@ const char kHeader[] = "PELL_v2.0";
 const int kSettingsSaved = 201;
 const int kNameLength = 16;
 const int kScores = 10000;
+// Field numbers; settings start at field 1.
+const int kSettingsCheckField = 202, kNameField = 203, kUserField = 219, kNameCheckField = 220;
 const int kFirstScoreField = 221;
 // The last field any load looks at is the last score's, 10532.
 const int kFieldsUsed = 10533;
@@ -68,9 +70,8 @@ struct Fields {
   }
 
   // As C's atoi over the first 63 characters: white space, a sign, digits
-  // up to the first other character; no digits read 0. Values beyond the
-  // int range saturate at its bounds (as the C library on the game's home
-  // platform does) instead of overflowing.
+  // up to the first other character; no digits read 0. A number beyond the
+  // int range saturates at its bound rather than overflowing or wrapping.
   int Number(int f) const {
     const size_t from = static_cast<size_t>(start[static_cast<size_t>(f)]);
     size_t to = static_cast<size_t>(end[static_cast<size_t>(f)]);
@@ -89,11 +90,35 @@ struct Fields {
   }
 };
 
+// Reads fields first.. into values[0..count-1] and returns their running
+// checksum; a missing field leaves its value as it was.
+int ReadSummed(const Fields& fields, int first, std::vector<int>& values, int count, int mod) {
+  int sum = 0;
+  for (int i = 0; i < count; ++i) {
+    if (!fields.Has(first + i)) continue;
+    int& v = values[static_cast<size_t>(i)];
+    v = fields.Number(first + i);
+    sum = SumMod(static_cast<int64_t>(sum) + v, mod);
+  }
+  return sum;
+}
+
 // [SECTION] Writing fields
 
 void Put(std::string& out, int value) {
   out += std::to_string(value);
   out += '|';
+}
+
+// Writes values[0..count-1] and returns their running checksum.
+int PutSummed(std::string& out, const std::vector<int>& values, int count, int mod) {
+  int sum = 0;
+  for (int i = 0; i < count; ++i) {
+    const int v = values[static_cast<size_t>(i)];
+    Put(out, v);
+    sum = SumMod(static_cast<int64_t>(sum) + v, mod);
+  }
+  return sum;
 }
 
 }  // namespace
@@ -130,20 +155,9 @@ int vx_pell_Save() {
   out += kHeader;
   out += '|';
 
-  int s = 0;
-  for (int i = 0; i < kSettingsSaved; ++i) {
-    const int v = vx_pell_PELL_Set[static_cast<size_t>(i)];
-    Put(out, v);
-    s = SumMod(static_cast<int64_t>(s) + v, mod);
-  }
+  const int s = PutSummed(out, vx_pell_PELL_Set, kSettingsSaved, mod);
   Put(out, s);
-
-  int u = 0;
-  for (int i = 0; i < kNameLength; ++i) {
-    const int v = vx_pell_PELL_Username[static_cast<size_t>(i)];
-    Put(out, v);
-    u = SumMod(static_cast<int64_t>(u) + v, mod);
-  }
+  const int u = PutSummed(out, vx_pell_PELL_Username, kNameLength, mod);
   Put(out, vx_pell_PELL_UserID);
   Put(out, SumMod(static_cast<int64_t>(u) + vx_pell_PELL_UserID, mod));
 
@@ -172,31 +186,21 @@ int vx_pell_Load() {
   if (!fields.Is(0, kHeader)) return 0;
 
   std::vector<int>& set = vx_pell_PELL_Set;
-  int s = 0;
-  for (int f = 1; f <= kSettingsSaved; ++f) {
-    if (!fields.Has(f)) continue;
-    set[static_cast<size_t>(f - 1)] = fields.Number(f);
-    s = SumMod(static_cast<int64_t>(s) + set[static_cast<size_t>(f - 1)], mod);
-  }
+  const int s = ReadSummed(fields, 1, set, kSettingsSaved, mod);
   // A bad checksum resets only the six defaulted settings; the rest stay
   // as read.
-  if (fields.Has(202) && fields.Number(202) != s) vx_pell_SetDefaults();
+  if (fields.Has(kSettingsCheckField) && fields.Number(kSettingsCheckField) != s) vx_pell_SetDefaults();
   if (set[6] != vx_pell_PELL_GameNum) {
     vx_pell_SetDefaults();
     return 0;  // another game's record: its name and scores stay out
   }
 
-  int u = 0;
-  for (int f = 203; f < 203 + kNameLength; ++f) {
-    if (!fields.Has(f)) continue;
-    const int code = fields.Number(f);
-    vx_pell_PELL_Username[static_cast<size_t>(f - 203)] = code;
-    u = SumMod(static_cast<int64_t>(u) + code, mod);
-  }
+  const int u = ReadSummed(fields, kNameField, vx_pell_PELL_Username, kNameLength, mod);
   bool nameRejected = false;
-  if (fields.Has(219)) {
-    vx_pell_PELL_UserID = fields.Number(219);
-    if (fields.Has(220) && SumMod(static_cast<int64_t>(vx_pell_PELL_UserID) + u, mod) != fields.Number(220)) {
+  if (fields.Has(kUserField)) {
+    vx_pell_PELL_UserID = fields.Number(kUserField);
+    const int check = SumMod(static_cast<int64_t>(vx_pell_PELL_UserID) + u, mod);
+    if (fields.Has(kNameCheckField) && check != fields.Number(kNameCheckField)) {
       vx_pell_PELL_UserID = 0;
       vx_pell_NewUser();
       nameRejected = true;
