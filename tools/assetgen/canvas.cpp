@@ -61,14 +61,6 @@ Canvas Resample(const Canvas& src, int num, int den) {
   return out;
 }
 
-Canvas Frame(const Canvas& sheet, int fw, int fh, int i) {
-  int cols = sheet.w / fw;
-  Canvas f(fw, fh);
-  for (int y = 0; y < fh; ++y)
-    for (int x = 0; x < fw; ++x) f.at(x, y) = sheet.at((i % cols) * fw + x, (i / cols) * fh + y);
-  return f;
-}
-
 void PutFrame(Canvas& sheet, const Canvas& frame, int fw, int fh, int i) {
   int cols = sheet.w / fw;
   for (int y = 0; y < fh; ++y)
@@ -171,10 +163,6 @@ void Outline(Canvas& c, float r, Rgba colour) {
   c = rim;
 }
 
-void MultiplyAlpha(Canvas& c, float k) {
-  for (Rgba& p : c.px) p.a *= k;
-}
-
 // [SECTION] noise
 
 unsigned Hash(unsigned a, unsigned b, unsigned c) {
@@ -203,8 +191,6 @@ static float Lattice(float x, float y, unsigned seed, int period) {
   float b = v(ix, iy + 1) + (v(ix + 1, iy + 1) - v(ix, iy + 1)) * fx;
   return a + (b - a) * fy;
 }
-
-float ValueNoise(float x, float y, unsigned seed) { return Lattice(x, y, seed, 0); }
 
 float Fbm(float x, float y, unsigned seed, int octaves) {
   float sum = 0, amp = 0.5f, norm = 0;

@@ -33,8 +33,7 @@ void Blend(Canvas& c, int x, int y, Rgba colour, float coverage);  // source ove
 void Blit(Canvas& dst, const Canvas& src, int dx, int dy);
 // src scaled by an integer factor up (nearest) or down (box average).
 Canvas Resample(const Canvas& src, int num, int den);
-// Cuts frame i of a grid of fw x fh frames read row by row.
-Canvas Frame(const Canvas& sheet, int fw, int fh, int i);
+// Writes frame i of a grid of fw x fh frames read row by row.
 void PutFrame(Canvas& sheet, const Canvas& frame, int fw, int fh, int i);
 
 // [SECTION] shapes. Distances are in pixels; negative inside.
@@ -72,13 +71,10 @@ void Rect(Canvas& c, int x0, int y0, int x1, int y1, Rgba colour);  // x1, y1 ex
 // [SECTION] alpha helpers
 // A dark rim of radius r around everything already painted (drawn under it).
 void Outline(Canvas& c, float r, Rgba colour);
-// Alpha times a vertical or radial factor, for fades.
-void MultiplyAlpha(Canvas& c, float k);
 
 // [SECTION] noise
 unsigned Hash(unsigned a, unsigned b = 0, unsigned c = 0);
 float Hash01(unsigned a, unsigned b = 0, unsigned c = 0);  // [0, 1)
-float ValueNoise(float x, float y, unsigned seed);           // smooth, [0, 1)
 float Fbm(float x, float y, unsigned seed, int octaves);     // [0, 1)
 // Noise that repeats every period pixels in both directions.
 float TiledNoise(float x, float y, float period, unsigned seed, int octaves);

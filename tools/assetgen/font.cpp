@@ -128,8 +128,11 @@ constexpr float kCapHeight = 23.0f;
 const Rgba kInk = {1, 1, 1, 1};
 const Rgba kRim = {0.07f, 0.05f, 0.14f, 1};
 
-// Symbol frame for each pad symbol kind, in the order of DrawPadSymbol.
-constexpr int kSymbolFrame[13] = {112, 113, 114, 115, 116, 117, 118, 119, 120, 121, 122, 123, 124};
+// Frames 112-124 are the two-character codes of not sign + J K L I U O Q E
+// F W S A D. J to O are the keys of the six pad buttons, so they show those
+// buttons; Q and E the shoulders, F the menu button and W S A D the arrow
+// keys. Frames 95-111 and 125-127 stay empty.
+constexpr int kFirstSymbol = 112;
 
 Canvas GlyphFrame(const Typeface& face, int code, float scale, float baseline) {
   Canvas f(kCell, kCell);
@@ -172,7 +175,7 @@ Canvas MakeBandwidthFont(const Typeface& face) {
     Canvas f(kCell, kCell);
     // Symbols advance 56: centre them in that box, which starts at the same place.
     DrawPadSymbol(f, kBoxLeft + 28.0f, kCell / 2.0f, 40.0f, k, &face);
-    PutFrame(sheet, f, kCell, kCell, kSymbolFrame[k]);
+    PutFrame(sheet, f, kCell, kCell, kFirstSymbol + k);
   }
   return sheet;
 }

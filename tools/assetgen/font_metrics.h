@@ -4,7 +4,6 @@
 #pragma once
 
 constexpr int kFontFirstCode = 32;
-constexpr int kFontKernCount = 112;
 
 constexpr int FontKern(int code) {
   switch (code) {
