@@ -1,7 +1,7 @@
 // Objects: dropped above the screen, they either land on a roof, arm and
 // explode, or are grabbed, pulled in and collected for points. Random draws
 // follow the order of the steps; within a particle throw the arguments are
-// drawn last to first (speed, angle, colour), as the game always did.
+// drawn last to first (speed, angle, colour). Recorded runs rely on both.
 #include "game/objects.h"
 
 #include <algorithm>
@@ -34,8 +34,8 @@ int vx_pell_FreeObj(int count, int stride) {
   const long long length = static_cast<long long>(vx_pell_obj.size());
   for (long long i = 0; i <= count; ++i) {
     const long long element = static_cast<long long>(stride) * i;
-    // A search that runs off the array finds nothing rather than reading past it.
-    if (element < 0 || element >= length) break;
+    // A search that runs off the array (or stands still) finds nothing more.
+    if (element < 0 || element >= length || (i > 0 && stride == 0)) break;
     if (vx_pell_obj[static_cast<size_t>(element)] == 0) return static_cast<int>(10 * i);
   }
   return -1;

@@ -23,7 +23,8 @@ class c_ReplayHost : public VxGame {
 
 // One run from a fresh program state. The clock reads `seed` on the update
 // that starts the run, so the seed fixes the city, the stars and every
-// random draw after; then it advances as at 60 updates per second.
+// random draw after; then it advances as at 60 updates per second. One at a
+// time: a run owns the program's globals.
 class c_Replay {
  public:
   c_Replay(int seed, int gameType);

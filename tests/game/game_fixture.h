@@ -135,4 +135,17 @@ class GameTest : public ::testing::Test {
   int lastChannel = 0;
 };
 
+// An empty field on a floor of rows 20-24, the character at rest on it at
+// x 400; one update has run, which also clears the jump lock the menu left.
+class RoofTest : public GameTest {
+ protected:
+  void SetUp() override {
+    GameTest::SetUp();
+    Clear();
+    Floor(20);
+    Stand(400, 20);
+    Step();
+  }
+};
+
 }  // namespace game_fixture

@@ -7,17 +7,10 @@
 
 namespace {
 
-using game_fixture::GameTest;
+using game_fixture::RoofTest;
 
-class Banner : public GameTest {
+class Banner : public RoofTest {
  protected:
-  void SetUp() override {
-    GameTest::SetUp();
-    Clear();
-    Floor(20);
-    Stand(400, 20);
-    Step();
-  }
   // x of the first point of the lower-left panel: its shift c minus 124.
   float PanelX() const {
     for (int k = 0; k < vx_pell_Sprtup; ++k)

@@ -11,17 +11,10 @@
 
 namespace {
 
-using game_fixture::GameTest;
+using game_fixture::RoofTest;
 
-class Objects : public GameTest {
+class Objects : public RoofTest {
  protected:
-  void SetUp() override {
-    GameTest::SetUp();
-    Clear();
-    Floor(20);
-    Stand(400, 20);
-    Step();
-  }
   float GrabX() { return P()[1]; }
   float GrabY() { return P()[2] - f.C; }
   int State(int slot) { return static_cast<int>(Obj(slot)[0]); }

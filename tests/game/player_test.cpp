@@ -9,19 +9,12 @@
 
 namespace {
 
-using game_fixture::GameTest;
+using game_fixture::RoofTest;
 
-class Character : public GameTest {
+class Character : public RoofTest {
  protected:
-  void SetUp() override {
-    GameTest::SetUp();
-    Clear();
-    Floor(20);
-    Stand(400, 20);
-    Step();  // at rest; a release also clears the jump lock the menu left
-  }
   bool Jumped() { return P()[4] == -14; }
-  // Moves and x positions after each update with these keys.
+  // How far each update moves the character with these keys held.
   std::vector<float> Moves(const std::vector<int>& keys) {
     std::vector<float> out;
     for (int held : keys) {
