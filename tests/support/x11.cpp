@@ -73,3 +73,37 @@ void X11Session::RequestClose(const X11Window& window) {
   XSendEvent(d, window.id, False, NoEventMask, &e);
   XFlush(d);
 }
+
+bool X11Session::Capture(const X11Window& window, X11Image* image) {
+  Display* d = D(display_);
+  if (!d) return false;
+  // A window that goes away while being read makes a protocol error, which
+  // would end the test process; it is caught and reported as false instead.
+  XSync(d, False);
+  XErrorHandler previous = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+  XWindowAttributes a;
+  XImage* x = nullptr;
+  if (XGetWindowAttributes(d, window.id, &a) && a.map_state == IsViewable)
+    x = XGetImage(d, window.id, 0, 0, static_cast<unsigned>(a.width), static_cast<unsigned>(a.height), AllPlanes,
+                  ZPixmap);
+  XSync(d, False);
+  XSetErrorHandler(previous);
+  if (!x) return false;
+  if (!x->red_mask || !x->green_mask || !x->blue_mask) {  // not a true-colour window
+    XDestroyImage(x);
+    return false;
+  }
+  image->width = x->width;
+  image->height = x->height;
+  image->rgb.assign(static_cast<size_t>(x->width) * x->height * 3, 0);
+  for (int y = 0; y < x->height; ++y)
+    for (int i = 0; i < x->width; ++i) {
+      const unsigned long p = XGetPixel(x, i, y);
+      unsigned char* q = &image->rgb[(static_cast<size_t>(y) * x->width + i) * 3];
+      q[0] = static_cast<unsigned char>((p & x->red_mask) >> __builtin_ctzl(x->red_mask));
+      q[1] = static_cast<unsigned char>((p & x->green_mask) >> __builtin_ctzl(x->green_mask));
+      q[2] = static_cast<unsigned char>((p & x->blue_mask) >> __builtin_ctzl(x->blue_mask));
+    }
+  XDestroyImage(x);
+  return true;
+}

@@ -3,6 +3,14 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+// A window's contents as the X server holds them, 8-bit RGB, top row first.
+struct X11Image {
+  int width = 0, height = 0;
+  std::vector<unsigned char> rgb;
+  const unsigned char* At(int x, int y) const { return &rgb[(static_cast<size_t>(y) * width + x) * 3]; }
+};
 
 struct X11Window {
   unsigned long id = 0;
@@ -19,6 +27,9 @@ class X11Session {
   bool FindWindow(const std::string& title, X11Window* found, double seconds = 10);
   // The window manager's close request (WM_DELETE_WINDOW).
   void RequestClose(const X11Window& window);
+  // What the window shows now (XGetImage); false when it cannot be read,
+  // e.g. because the window has gone.
+  bool Capture(const X11Window& window, X11Image* image);
 
  private:
   void* display_ = nullptr;
