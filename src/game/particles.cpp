@@ -54,6 +54,9 @@ int vx_pell_ThrowParticle(float x, float y, int kind, int colour, float angle, f
 
 int vx_pell_DoParticles() {
   vx_pell_ResetDraw();
+  // The frame composition may run where the world arrays were never made
+  // (a toolkit set up on its own): then there is nothing to advance.
+  if (vx_pell_part.size() < 10 * kVisited) return 0;
   const int W = vx_pell_jscrw, H = vx_pell_jscrh;
   // One clock reading serves the whole pass.
   const int wobbleBase = vx_app_Millisecs() / 24;
