@@ -3,11 +3,8 @@
 // screens themselves live in loading.cpp, menu.cpp, overlays.cpp and game/.
 #include "shell/mygame.h"
 
-#include <cmath>
-
 #include "game/gameover.h"
 #include "game/globals.h"
-#include "game/particles.h"
 #include "game/world.h"
 #include "shell/controls.h"
 #include "shell/globals.h"
@@ -53,13 +50,8 @@ int c_MyGame::p_OnCreate() {
   vx_pell_PELL_MenuPos[0] = 1;
   vx_pell_PELL_MenuPos[2] = 1;
   vx_pell_PELL_MenuPos[5] = vx_pell_jscrw - 32;
-  vx_pell_ResetGrid();
-  vx_pell_ResetPlrs();
-  vx_pell_ResetObjs();
-  vx_pell_ResetParticles();
-  vx_pell_ResetStars();
-  vx_pell_PELL_EndofGame = 0;
-  vx_pell_PELL_EndReason = 0;
+  // The world's clears, the star field and no run ending: a flush.
+  vx_pell_FlushGame();
   vx_pell_DefaultCredits();
   vx_pell_AddCredit("", "", "", "", "");
   for (int& j : vx_pell_Joy_Disable) j = 0;
