@@ -123,6 +123,13 @@ TEST_F(Particles, SparklesGrowAndDebrisBelowTheScreenIsFreed) {
   EXPECT_GT(last, 4.9f);
 }
 
+TEST_F(Particles, WithoutTheWorldArraysThereIsNothingToAdvance) {
+  vx_pell_part.clear();  // as for a toolkit set up without the game
+  vx_pell_Sprtup = 0;
+  EXPECT_EQ(vx_pell_DoParticles(), 0);
+  EXPECT_EQ(vx_pell_Sprtup, 0);
+}
+
 TEST_F(Particles, StarsDriftWithTheirDepthAndWrapRoundTheScreen) {
   const std::vector<float> before = vx_pell_astar;
   vx_pell_DoStars(0.25f, 0, 1);
