@@ -62,7 +62,7 @@ void vx_shell_InitGlobals() {
   vx_pell_PELL_Score.assign(10000, 0);
   vx_pell_PELL_Username.assign(16, 0);
   vx_pell_PELL_UserID = 0;
-  vx_pell_PELL_Seed = 0;
+  vx_pell_PELL_Seed = 123456;
   vx_pell_PELL_MenuPos.assign(50, 0);
   vx_pell_kdis.assign(50, 0);
   vx_pell_mdis.assign(50, 0);

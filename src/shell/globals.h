@@ -34,7 +34,7 @@ extern std::vector<int> vx_pell_PELL_Set;       // 256 settings by index; 0-200 
 extern std::vector<int> vx_pell_PELL_Score;     // 10000; difficulty t owns 20 from 20t
 extern std::vector<int> vx_pell_PELL_Username;  // 16 font frame numbers
 extern int vx_pell_PELL_UserID;                 // user number carried in the record; 0 none
-extern int vx_pell_PELL_Seed;                   // clock reading taken by the default name
+extern int vx_pell_PELL_Seed;                   // seed last given to the generator (123456 at start)
 
 // Screen-local state and input locks.
 extern std::vector<int> vx_pell_PELL_MenuPos;   // 50; each screen owns a few elements
