@@ -102,13 +102,7 @@ FILE* VxGame::OpenFile(const String& path, const String& mode) {
 std::unique_ptr<unsigned char[]> VxGame::LoadData(const String& path, int* size) {
   FILE* f = OpenFile(path, "rb");
   if (!f) return nullptr;
-  std::vector<unsigned char> bytes;
-  unsigned char block[4096];
-  for (;;) {
-    size_t got = std::fread(block, 1, sizeof block, f);
-    bytes.insert(bytes.end(), block, block + got);
-    if (got < sizeof block) break;
-  }
+  const std::string bytes = vxReadRest(f);
   std::fclose(f);
   std::unique_ptr<unsigned char[]> out(new unsigned char[bytes.size() ? bytes.size() : 1]);
   std::copy(bytes.begin(), bytes.end(), out.get());

@@ -2,7 +2,6 @@
 #include "host/string.h"
 
 #include <cstring>
-#include <vector>
 
 String::String(const char* text) {
   if (!text) return;
@@ -140,16 +139,21 @@ String String::FromUtf8(const unsigned char* p, size_t n) {
   return String(std::move(out));
 }
 
-String String::Load(FILE* file) {
-  std::vector<unsigned char> bytes;
-  unsigned char block[4096];
+std::string vxReadRest(FILE* file) {
+  std::string bytes;
+  char block[4096];
   for (;;) {
     size_t got = std::fread(block, 1, sizeof block, file);
-    bytes.insert(bytes.end(), block, block + got);
+    bytes.append(block, got);
     if (got < sizeof block) break;
   }
+  return bytes;
+}
+
+String String::Load(FILE* file) {
+  const std::string bytes = vxReadRest(file);
   const size_t n = bytes.size();
-  const unsigned char* p = bytes.data();
+  const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes.data());
   if (n >= 2 && ((p[0] == 0xFE && p[1] == 0xFF) || (p[0] == 0xFF && p[1] == 0xFE))) {
     const bool big = p[0] == 0xFE;
     std::u16string out;

@@ -55,3 +55,6 @@ class String {
 };
 
 String operator+(const char* left, const String& right);
+
+// The rest of an open file, read in blocks of 4096 bytes until a short read.
+std::string vxReadRest(FILE* file);

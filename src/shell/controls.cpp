@@ -199,16 +199,7 @@ bool FingerIn(long double left, long double top, long double right, long double 
 // [SECTION] Housekeeping
 
 int vx_pell_UpdateWorld() {
-  std::vector<float>& data = vx_pell_PELL_Data;
-  data[48] += 1;
-  data[8] += 1;
-  const int now = vx_app_Millisecs();
-  // Absolute, so a clock that goes backwards also closes the second.
-  if (std::fabs(static_cast<long double>(now) - data[6]) >= 1000) {
-    data[1] = data[8];
-    data[8] = 0;
-    data[6] = static_cast<float>(vx_app_Millisecs());
-  }
+  vx_pell_CountFrame(48, 8, 6, 1);
 
   if (vx_pell_PELL_GameMode != 10) {
     vx_pell_PELL_Paused = 0;

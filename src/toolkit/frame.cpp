@@ -57,15 +57,8 @@ void vx_pell_RenderWorld() {
     if (vx_pell_PELL_ImgD[i] < 1) vx_pell_PELL_ImgD[i] = 1;
   if (vx_pell_Sprtup > 4999) vx_pell_Sprtup = 4999;
 
+  vx_pell_CountFrame(49, 9, 7, 2);
   std::vector<float>& data = vx_pell_PELL_Data;
-  data[49] += 1;
-  data[9] += 1;
-  const int now = vx_app_Millisecs();
-  if (std::fabs(static_cast<long double>(now) - data[7]) >= 1000) {
-    data[2] = data[9];
-    data[9] = 0;
-    data[7] = static_cast<float>(vx_app_Millisecs());
-  }
 
   const int W = vx_app__devWidth, H = vx_app__devHeight;
   vx_pell_RealW = vx_pell_WRealW = W;
@@ -148,6 +141,18 @@ void vx_pell_RenderWorld() {
   vx_pell_scrx -= vx_pell_PELL_ScrollX;
   vx_pell_PELL_ScrollY = static_cast<float>((static_cast<long double>(vx_pell_scry) - vx_pell_aimy) * 0.125L);
   vx_pell_scry -= vx_pell_PELL_ScrollY;
+}
+
+void vx_pell_CountFrame(int total, int counting, int since, int perSecond) {
+  std::vector<float>& data = vx_pell_PELL_Data;
+  data[total] += 1;
+  data[counting] += 1;
+  const int now = vx_app_Millisecs();
+  if (std::fabs(static_cast<long double>(now) - data[since]) >= 1000) {
+    data[perSecond] = data[counting];
+    data[counting] = 0;
+    data[since] = static_cast<float>(vx_app_Millisecs());
+  }
 }
 
 void vx_pell_FullscreenFlip() {
