@@ -13,12 +13,6 @@
 
 namespace {
 
-const Rgb kBlack{0, 0, 0};
-const Rgb kRed{255, 0, 0};
-const Rgb kGreen{0, 255, 0};
-const Rgb kBlue{0, 0, 255};
-const Rgb kWhite{255, 255, 255};
-
 using Frames = std::vector<std::pair<int, int>>;
 
 Frames FramesOf(const c_Image& image) {
@@ -177,21 +171,24 @@ TEST(Images, DrawImage2ScalesThenRotatesAboutTheHandle) {
   ASSERT_NE(img, nullptr);
   img->p_SetHandle(8, 8);
   win.Begin();
-  win.gfx->Cls(0, 0, 0);
   vx_graphics_DrawImage2(img.get(), 100, 50, 90, 2, 2, 0);
   win.End();
   // A quarter turn counter-clockwise: the picture's top now faces left.
-  EXPECT_TRUE(ColourNear(win.Pixel(92, 58), kRed));
-  EXPECT_TRUE(ColourNear(win.Pixel(92, 42), kGreen));
-  EXPECT_TRUE(ColourNear(win.Pixel(108, 58), kBlue));
-  EXPECT_TRUE(ColourNear(win.Pixel(108, 42), kWhite));
+  EXPECT_TRUE(win.PixelsAre({
+      {92, 58, kRed},
+      {92, 42, kGreen},
+      {108, 58, kBlue},
+      {108, 42, kWhite},
+  }));
   // Doubled: 32 pixels across, centred on the handle.
-  EXPECT_TRUE(ColourNear(win.Pixel(84, 34), kGreen));
-  EXPECT_TRUE(ColourNear(win.Pixel(115, 65), kBlue));
-  EXPECT_TRUE(ColourNear(win.Pixel(83, 50), kBlack));
-  EXPECT_TRUE(ColourNear(win.Pixel(116, 50), kBlack));
-  EXPECT_TRUE(ColourNear(win.Pixel(100, 33), kBlack));
-  EXPECT_TRUE(ColourNear(win.Pixel(100, 66), kBlack));
+  EXPECT_TRUE(win.PixelsAre({
+      {84, 34, kGreen},
+      {115, 65, kBlue},
+      {83, 50, kBlack},
+      {116, 50, kBlack},
+      {100, 33, kBlack},
+      {100, 66, kBlack},
+  }));
 }
 
 TEST(Images, PaddedFrameDrawsWithoutItsBorder) {
@@ -212,14 +209,11 @@ TEST(Images, PaddedFrameDrawsWithoutItsBorder) {
   std::unique_ptr<c_Image> img(vx_graphics_LoadImage(String(dir.File("padded.png").c_str()), 2, c_Image::m_FlagPadX));
   ASSERT_NE(img, nullptr);
   win.Begin();
-  win.gfx->Cls(0, 0, 0);
   vx_graphics_DrawImage(img.get(), 10, 10, 1);
   vx_graphics_DrawImage(img.get(), 10, 20, 5);  // no such frame: nothing
   win.End();
   for (int x = 10; x < 18; ++x) EXPECT_TRUE(ColourNear(win.Pixel(x, 11), kGreen)) << "x " << x;
-  EXPECT_TRUE(ColourNear(win.Pixel(9, 11), kBlack));
-  EXPECT_TRUE(ColourNear(win.Pixel(18, 11), kBlack));
-  EXPECT_TRUE(ColourNear(win.Pixel(12, 21), kBlack));
+  EXPECT_TRUE(win.PixelsAre({{9, 11, kBlack}, {18, 11, kBlack}, {12, 21, kBlack}}));
 }
 
 TEST(Images, DrawingOutsideTheRenderPassDoesNothing) {
@@ -243,15 +237,16 @@ TEST(Matrix, TransformActsBeforeTheMatrixItIsAppliedTo) {
   GlWindow win;
   ASSERT_TRUE(win.ok());
   win.Begin();
-  win.gfx->Cls(0, 0, 0);
   vx_graphics_Translate(20, 10);
   vx_graphics_Scale(2, 2);
   vx_graphics_DrawRect(0, 0, 10, 10);  // covers 20..40 x 10..30
   win.End();
-  EXPECT_TRUE(ColourNear(win.Pixel(20, 10), kWhite));
-  EXPECT_TRUE(ColourNear(win.Pixel(39, 29), kWhite));
-  EXPECT_TRUE(ColourNear(win.Pixel(19, 10), kBlack));
-  EXPECT_TRUE(ColourNear(win.Pixel(40, 29), kBlack));
+  EXPECT_TRUE(win.PixelsAre({
+      {20, 10, kWhite},
+      {39, 29, kWhite},
+      {19, 10, kBlack},
+      {40, 29, kBlack},
+  }));
 }
 
 TEST(Matrix, MatrixReachesTheRendererOnlyAtTheNextDraw) {

@@ -14,12 +14,6 @@
 
 namespace {
 
-const Rgb kBlack{0, 0, 0};
-const Rgb kRed{255, 0, 0};
-const Rgb kGreen{0, 255, 0};
-const Rgb kBlue{0, 0, 255};
-const Rgb kWhite{255, 255, 255};
-
 std::unique_ptr<gxtkSurface> SolidSurface(gxtkGraphics* gfx, int w, int h, unsigned argb) {
   std::unique_ptr<gxtkSurface> s(gfx->CreateSurface(w, h));
   gfx->WritePixels2(s.get(), std::vector<int>(static_cast<size_t>(w) * h, static_cast<int>(argb)), 0, 0, w, h, 0, w);
@@ -136,15 +130,13 @@ TEST(Pixels, HalfAlphaRectangleBlendsAsPremultipliedColour) {
   vx_graphics_DrawRect(10, 10, 20, 20);
   win.End();
   // 127/255 of the colour plus 128/255 of the background.
-  EXPECT_TRUE(ColourNear(win.Pixel(20, 20), Rgb{127, 64, 100}));
-  EXPECT_TRUE(ColourNear(win.Pixel(5, 5), Rgb{0, 0, 200}));
+  EXPECT_TRUE(win.PixelsAre({{20, 20, Rgb{127, 64, 100}}, {5, 5, Rgb{0, 0, 200}}}));
 }
 
 TEST(Pixels, ColourChangesInsideOneBatchKeepEachRectanglesColour) {
   GlWindow win;
   ASSERT_TRUE(win.ok());
   win.Begin();
-  win.gfx->Cls(0, 0, 0);
   vx_graphics_SetColor(255, 0, 0);
   vx_graphics_DrawRect(0, 0, 10, 10);
   vx_graphics_SetColor(0, 255, 0);
@@ -153,39 +145,35 @@ TEST(Pixels, ColourChangesInsideOneBatchKeepEachRectanglesColour) {
   vx_graphics_DrawRect(20, 0, 10, 10);
   win.End();
   EXPECT_EQ(win.gfx->lastStats.drawCalls, 1);
-  EXPECT_TRUE(ColourNear(win.Pixel(5, 5), kRed));
-  EXPECT_TRUE(ColourNear(win.Pixel(15, 5), kGreen));
-  EXPECT_TRUE(ColourNear(win.Pixel(25, 5), Rgb{0, 127, 0}));
+  EXPECT_TRUE(win.PixelsAre({{5, 5, kRed}, {15, 5, kGreen}, {25, 5, Rgb{0, 127, 0}}}));
 }
 
 TEST(Pixels, LineFromOriginLightsTheFirstPixelRow) {
   GlWindow win;
   ASSERT_TRUE(win.ok());
   win.Begin();
-  win.gfx->Cls(0, 0, 0);
   vx_graphics_DrawLine(0, 0, 10, 0);
   win.End();
   for (int x = 0; x < 10; ++x) EXPECT_TRUE(ColourNear(win.Pixel(x, 0), kWhite)) << "x " << x;
-  EXPECT_TRUE(ColourNear(win.Pixel(0, 1), kBlack));
-  EXPECT_TRUE(ColourNear(win.Pixel(11, 0), kBlack));
+  EXPECT_TRUE(win.PixelsAre({{0, 1, kBlack}, {11, 0, kBlack}}));
 }
 
 TEST(Pixels, ScissorClipsTopDownAndTheFullWindowTurnsItOff) {
   GlWindow win(160, 120);
   ASSERT_TRUE(win.ok());
   win.Begin();
-  win.gfx->Cls(0, 0, 0);
   vx_graphics_SetScissor(10, 20, 30, 40);
   vx_graphics_DrawRect(0, 0, 160, 120);
   win.End();
-  EXPECT_TRUE(ColourNear(win.Pixel(10, 20), kWhite));
-  EXPECT_TRUE(ColourNear(win.Pixel(39, 59), kWhite));
-  EXPECT_TRUE(ColourNear(win.Pixel(9, 25), kBlack));
-  EXPECT_TRUE(ColourNear(win.Pixel(15, 19), kBlack));
-  EXPECT_TRUE(ColourNear(win.Pixel(40, 25), kBlack));
-  EXPECT_TRUE(ColourNear(win.Pixel(15, 60), kBlack));
-  // Bottom-up, the same box would have covered rows 60-99.
-  EXPECT_TRUE(ColourNear(win.Pixel(15, 80), kBlack));
+  EXPECT_TRUE(win.PixelsAre({
+      {10, 20, kWhite},
+      {39, 59, kWhite},
+      {9, 25, kBlack},
+      {15, 19, kBlack},
+      {40, 25, kBlack},
+      {15, 60, kBlack},
+      {15, 80, kBlack},  // bottom-up, the box would have covered rows 60-99
+  }));
 
   win.Begin();
   vx_graphics_SetScissor(10, 20, 30, 40);
@@ -193,15 +181,13 @@ TEST(Pixels, ScissorClipsTopDownAndTheFullWindowTurnsItOff) {
   vx_graphics_SetColor(0, 0, 255);
   vx_graphics_DrawRect(0, 0, 160, 120);
   win.End();
-  EXPECT_TRUE(ColourNear(win.Pixel(0, 0), kBlue));
-  EXPECT_TRUE(ColourNear(win.Pixel(159, 119), kBlue));
+  EXPECT_TRUE(win.PixelsAre({{0, 0, kBlue}, {159, 119, kBlue}}));
 }
 
 TEST(Pixels, ReadPixelsFillsRowsTopDownAtOffsetAndPitch) {
   GlWindow win;
   ASSERT_TRUE(win.ok());
   win.Begin();
-  win.gfx->Cls(0, 0, 0);
   vx_graphics_SetColor(255, 0, 0);
   vx_graphics_DrawRect(1, 1, 1, 1);
   vx_graphics_SetColor(0, 0, 255);
@@ -249,13 +235,14 @@ TEST(Pixels, WritePixelsStoresPremultipliedAndUploadsTheRectangle) {
   EXPECT_EQ(s->pixels[3], 0) << "the rest of a new buffer is transparent";
 
   win.Begin();
-  win.gfx->Cls(0, 0, 0);
   win.gfx->DrawSurface(s.get(), 0, 0);
   win.End();
-  EXPECT_TRUE(ColourNear(win.Pixel(1, 2), Rgb{100, 50, 25}));
-  EXPECT_TRUE(ColourNear(win.Pixel(2, 3), Rgb{100, 50, 25}));
-  EXPECT_TRUE(ColourNear(win.Pixel(0, 2), kBlack));
-  EXPECT_TRUE(ColourNear(win.Pixel(1, 1), kBlack));
+  EXPECT_TRUE(win.PixelsAre({
+      {1, 2, Rgb{100, 50, 25}},
+      {2, 3, Rgb{100, 50, 25}},
+      {0, 2, kBlack},
+      {1, 1, kBlack},
+  }));
 }
 
 TEST(Pixels, WritePixelsOutsideTheSurfaceOrSourceChangesNothing) {
@@ -283,7 +270,6 @@ TEST(Pixels, ZeroSizedWindowDrawsNothingAndRecovers) {
   }
   VxGlfwGame::OnWindowSize(win.host->Window(), 0, 0);
   win.Begin();
-  win.gfx->Cls(0, 0, 0);
   vx_graphics_SetScissor(5, 5, 10, 10);
   vx_graphics_DrawRect(0, 0, 50, 50);
   vx_graphics_DrawOval(0, 0, 50, 50);
@@ -295,24 +281,23 @@ TEST(Pixels, ZeroSizedWindowDrawsNothingAndRecovers) {
 
   VxGlfwGame::OnWindowSize(win.host->Window(), 160, 120);
   win.Begin();
-  win.gfx->Cls(0, 0, 0);
   vx_graphics_DrawRect(150, 110, 10, 10);
   win.End();
   EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-  EXPECT_TRUE(ColourNear(win.Pixel(155, 115), kWhite));
-  EXPECT_TRUE(ColourNear(win.Pixel(5, 5), kBlack));
+  EXPECT_TRUE(win.PixelsAre({{155, 115, kWhite}, {5, 5, kBlack}}));
 }
 
 TEST(Pixels, OvalFillsItsCentreAndLeavesTheCornersOfItsBox) {
   GlWindow win;
   ASSERT_TRUE(win.ok());
   win.Begin();
-  win.gfx->Cls(0, 0, 0);
   vx_graphics_DrawOval(20, 20, 60, 40);
   win.End();
-  EXPECT_TRUE(ColourNear(win.Pixel(50, 40), kWhite));
-  EXPECT_TRUE(ColourNear(win.Pixel(21, 40), kWhite));
-  EXPECT_TRUE(ColourNear(win.Pixel(50, 21), kWhite));
-  EXPECT_TRUE(ColourNear(win.Pixel(22, 22), kBlack));
-  EXPECT_TRUE(ColourNear(win.Pixel(78, 58), kBlack));
+  EXPECT_TRUE(win.PixelsAre({
+      {50, 40, kWhite},
+      {21, 40, kWhite},
+      {50, 21, kWhite},
+      {22, 22, kBlack},
+      {78, 58, kBlack},
+  }));
 }

@@ -14,11 +14,6 @@
 
 namespace {
 
-const Rgb kRed{255, 0, 0};
-const Rgb kGreen{0, 255, 0};
-const Rgb kBlue{0, 0, 255};
-const Rgb kWhite{255, 255, 255};
-
 std::unique_ptr<gxtkSurface> Load(GlWindow& win, const ScratchDir& dir, const std::string& name,
                                   const std::string& bytes) {
   dir.Write(name, bytes);
@@ -28,13 +23,14 @@ std::unique_ptr<gxtkSurface> Load(GlWindow& win, const ScratchDir& dir, const st
 // Draws the 16 x 16 quadrant picture at (x, y) and checks each quadrant.
 void ExpectQuadrantsAt(GlWindow& win, gxtkSurface* s, int x, int y) {
   win.Begin();
-  win.gfx->Cls(0, 0, 0);
   win.gfx->DrawSurface(s, static_cast<float>(x), static_cast<float>(y));
   win.End();
-  EXPECT_TRUE(ColourNear(win.Pixel(x + 4, y + 4), kRed));
-  EXPECT_TRUE(ColourNear(win.Pixel(x + 12, y + 4), kGreen));
-  EXPECT_TRUE(ColourNear(win.Pixel(x + 4, y + 12), kBlue));
-  EXPECT_TRUE(ColourNear(win.Pixel(x + 15, y + 15), kWhite));
+  EXPECT_TRUE(win.PixelsAre({
+      {x + 4, y + 4, kRed},
+      {x + 12, y + 4, kGreen},
+      {x + 4, y + 12, kBlue},
+      {x + 15, y + 15, kWhite},
+  }));
 }
 
 // Size of the texture currently bound.
@@ -155,12 +151,10 @@ TEST(Surfaces, RefusedTextureSizeIsRetriedAtPowersOfTwo) {
   EXPECT_FLOAT_EQ(s->texelScaleU, 1.0f / 128);
   EXPECT_FLOAT_EQ(s->texelScaleV, 1.0f / 64);
   win.Begin();
-  win.gfx->Cls(0, 0, 0);
   win.gfx->DrawSurface(s.get(), 0, 0);
   win.End();
-  EXPECT_TRUE(ColourNear(win.Pixel(0, 0), kRed));
-  EXPECT_TRUE(ColourNear(win.Pixel(99, 59), kWhite));
-  EXPECT_TRUE(ColourNear(win.Pixel(100, 30), Rgb{0, 0, 0})) << "the padding is not drawn";
+  // The texture's padding right of the picture is never drawn.
+  EXPECT_TRUE(win.PixelsAre({{0, 0, kRed}, {99, 59, kWhite}, {100, 30, kBlack}}));
 }
 
 // Loaded before any window, drawn in one context and then in the next: the

@@ -53,6 +53,7 @@ void GlWindow::Begin() {
   vx_app_ValidateDeviceWindow(true);
   gfx->BeginRender();
   vx_graphics_BeginRender();
+  gfx->Cls(0, 0, 0);
 }
 
 void GlWindow::End() {
@@ -70,6 +71,19 @@ Rgb GlWindow::Pixel(int x, int y) {
   gfx->ReadPixels(p, x, y, 1, 1, 0, 1);
   const unsigned v = static_cast<unsigned>(p[0]);
   return Rgb{static_cast<int>((v >> 16) & 255), static_cast<int>((v >> 8) & 255), static_cast<int>(v & 255)};
+}
+
+::testing::AssertionResult GlWindow::PixelsAre(std::initializer_list<PixelProbe> probes) {
+  ::testing::AssertionResult result = ::testing::AssertionSuccess();
+  bool failed = false;
+  for (const PixelProbe& p : probes) {
+    const Rgb got = Pixel(p.x, p.y);
+    if (ColourNear(got, p.colour)) continue;
+    if (!failed) result = ::testing::AssertionFailure();
+    failed = true;
+    result << "\n  pixel (" << p.x << ", " << p.y << ") is " << got << ", expected " << p.colour;
+  }
+  return result;
 }
 
 namespace {

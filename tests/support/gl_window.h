@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -14,9 +15,21 @@ class VxQuibexGame;
 struct Rgb {
   int r = 0, g = 0, b = 0;
 };
+inline constexpr Rgb kBlack{0, 0, 0};
+inline constexpr Rgb kRed{255, 0, 0};
+inline constexpr Rgb kGreen{0, 255, 0};
+inline constexpr Rgb kBlue{0, 0, 255};
+inline constexpr Rgb kWhite{255, 255, 255};
+
 std::ostream& operator<<(std::ostream& out, const Rgb& c);
 // Each channel within `tolerance` of the expected one.
 ::testing::AssertionResult ColourNear(const Rgb& actual, const Rgb& expected, int tolerance = 1);
+
+// One pixel of the frame and the colour it should have.
+struct PixelProbe {
+  int x, y;
+  Rgb colour;
+};
 
 class GlWindow {
  public:
@@ -27,7 +40,8 @@ class GlWindow {
   ~GlWindow();
   bool ok() const { return gfx != nullptr; }
 
-  // The delegate's render bracket without the game: renderer, then context.
+  // The delegate's render bracket without the game: renderer, then context,
+  // then the window cleared to black.
   void Begin();
   void End();
   // A new window and so a new OpenGL context, as the full-screen switch does.
@@ -35,6 +49,9 @@ class GlWindow {
 
   // Pixel of the frame being drawn (top-left origin), through ReadPixels.
   Rgb Pixel(int x, int y);
+  // Every probe within one of its colour; the failure names each one that
+  // is not.
+  ::testing::AssertionResult PixelsAre(std::initializer_list<PixelProbe> probes);
 
   VxQuibexGame* host = nullptr;
   gxtkGraphics* gfx = nullptr;
