@@ -4,7 +4,9 @@
 std::vector<float> vx_pell_PELL_Draw;
 int vx_pell_Sprtup = 0;
 std::vector<float> vx_pell_PELL_DrawStyle;
-std::vector<c_Image*> vx_pell_PELL_Img;
+// The slots own what they hold for the whole process; the arrays themselves
+// are never destroyed, so nothing loaded looks leaked at exit.
+std::vector<c_Image*>& vx_pell_PELL_Img = *new std::vector<c_Image*>;
 std::vector<float> vx_pell_PELL_ImgW;
 std::vector<float> vx_pell_PELL_ImgH;
 std::vector<int> vx_pell_PELL_ImgD;
@@ -19,7 +21,7 @@ int vx_pell_Bufferup = 0;
 int vx_pell_PELL_Fullscreen = 0;
 int vx_pell_PELL_Font = 0;
 std::vector<int> vx_pell_PELL_FontKern;
-std::vector<c_Sound*> vx_pell_PELL_SFX;
+std::vector<c_Sound*>& vx_pell_PELL_SFX = *new std::vector<c_Sound*>;
 int vx_pell_PELL_LChan = 0;
 String vx_pell_PELL_LastTune;
 int vx_pell_PELL_MusicPlaying = 0;

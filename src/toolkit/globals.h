@@ -18,7 +18,7 @@ extern int vx_pell_Sprtup;                       // records written since the li
 extern std::vector<float> vx_pell_PELL_DrawStyle;
 
 // Image slots 0-149 (the loading screen fills them).
-extern std::vector<c_Image*> vx_pell_PELL_Img;   // none until loaded
+extern std::vector<c_Image*>& vx_pell_PELL_Img;  // none until loaded
 extern std::vector<float> vx_pell_PELL_ImgW;     // frame width given at load
 extern std::vector<float> vx_pell_PELL_ImgH;     // frame height given at load
 extern std::vector<int> vx_pell_PELL_ImgD;       // frame count given at load
@@ -39,7 +39,7 @@ extern int vx_pell_PELL_Font;                    // image slot of the font, 0 wh
 extern std::vector<int> vx_pell_PELL_FontKern;   // 112 advances; entry k for code k + 32
 
 // Sound slots and the tune.
-extern std::vector<c_Sound*> vx_pell_PELL_SFX;   // sound slots 0-99
+extern std::vector<c_Sound*>& vx_pell_PELL_SFX;  // sound slots 0-99
 extern int vx_pell_PELL_LChan;                   // sound channel used last (0-31)
 extern String vx_pell_PELL_LastTune;             // name of the tune last started
 extern int vx_pell_PELL_MusicPlaying;            // 0 none, 1 playing, 2 paused
