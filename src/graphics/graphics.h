@@ -118,13 +118,13 @@ class gxtkGraphics {
   void DrawPoly2(const float* xyuv, int count, gxtkSurface* surface, int srcX, int srcY);
 
   // Room for `count` vertices of primitive `kind` drawn with `surface`;
-  // null when count is outside 1..1024.
+  // null when count is outside 1..1024 or kind below 1.
   gxtkVertex* Begin(int kind, int count, gxtkSurface* surface);
   void Flush();
 
  private:
   void UpdatePackedColour();
-  void Put(gxtkVertex* v, float x, float y, float u, float w);
+  void Put(gxtkVertex* v, float x, float y, float u, float tv);
 };
 
 // ---------------------------------------------------------------------------

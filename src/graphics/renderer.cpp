@@ -1,6 +1,7 @@
 // gxtkGraphics: the batched 2D renderer on OpenGL 1.x client-side arrays.
 // Every vertex is transformed here on the CPU, so colour, alpha and matrix
-// changes never break a batch. Surfaces and their loading are in surface.cpp.
+// changes never break a batch. OpenGL errors while drawing are not queried.
+// Surfaces and their loading are in surface.cpp.
 #include <GL/gl.h>
 
 #include <cmath>
@@ -105,7 +106,7 @@ void gxtkGraphics::EndRender() {
 // [SECTION] Batch
 
 gxtkVertex* gxtkGraphics::Begin(int kind, int count, gxtkSurface* surface) {
-  if (count < 1 || count > kMaxVertices) return nullptr;
+  if (kind < 1 || count < 1 || count > kMaxVertices) return nullptr;
   if (kind != batchKind || surface != batchSurface || batchCount + count > kMaxVertices) {
     Flush();
     batchKind = kind;

@@ -10,12 +10,7 @@
 #define STBI_ONLY_PNG
 #define STBI_NO_LINEAR
 #define STBI_MAX_DIMENSIONS 8192
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wunused-function"
-#pragma GCC diagnostic ignored "-Wsign-compare"
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 #include <stb/stb_image.h>
-#pragma GCC diagnostic pop
 
 // The size is read from the header before anything is allocated, so a file
 // that claims absurd dimensions is refused without decoding.

@@ -12,11 +12,7 @@
 
 #define STB_IMAGE_WRITE_STATIC
 #define STB_IMAGE_WRITE_IMPLEMENTATION
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wunused-function"
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 #include <stb/stb_image_write.h>
-#pragma GCC diagnostic pop
 
 std::ostream& operator<<(std::ostream& out, const Rgb& c) {
   return out << "(" << c.r << ", " << c.g << ", " << c.b << ")";
