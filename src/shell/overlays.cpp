@@ -1,14 +1,9 @@
-// Placeholder overlays until options, pause, name entry and credits land:
+// Placeholder overlays until pause, name entry and credits land:
 // each one closes itself at once.
 #include "shell/overlays.h"
 
 #include "shell/globals.h"
 
-int vx_pell_Options() {
-  vx_pell_PELL_OptCred = 0;
-  return 0;
-}
-int vx_pell_Option(int, int, int, int, const String&, int, int, int) { return 0; }
 int vx_pell_InGame() { return 0; }
 int vx_pell_Pause_Menu() { return 0; }
 int vx_pell_EnterName() {

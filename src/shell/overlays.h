@@ -1,5 +1,6 @@
 // The overlay screens the dispatch runs on top of (or instead of) the
-// screen modes: options, the pause overlay, name entry and credits.
+// screen modes: options (options.cpp), the pause overlay with its toy
+// (pause.cpp), name entry (name.cpp) and credits (credits.cpp).
 #pragma once
 
 #include "host/string.h"
@@ -12,3 +13,7 @@ int vx_pell_EnterName();
 int vx_pell_Credits();
 int vx_pell_AddCredit(const String& a, const String& b, const String& c, const String& d, const String& e);
 int vx_pell_DefaultCredits();
+
+// The dim colour-cycling backdrop with its drifting tiles that options,
+// name entry and credits share; leaves the draw state reset.
+int vx_pell_OverlayBackdrop();
