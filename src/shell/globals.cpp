@@ -28,6 +28,7 @@ std::vector<int> vx_pell_PELL_MenuPos;
 std::vector<int> vx_pell_kdis;
 std::vector<int> vx_pell_mdis;
 std::vector<String> vx_pell_PELL_Cred;
+std::vector<float> vx_pell_paused;
 std::vector<float> vx_pell_PELL_Control;
 std::vector<float> vx_pell_PELL_Touch;
 int vx_pell_mdAll = 0;
@@ -67,6 +68,7 @@ void vx_shell_InitGlobals() {
   vx_pell_kdis.assign(50, 0);
   vx_pell_mdis.assign(50, 0);
   vx_pell_PELL_Cred.assign(1024, String());
+  vx_pell_paused.assign(5200, 0.0f);
   vx_pell_PELL_Control.assign(500, 0.0f);
   vx_pell_PELL_Touch.assign(128, 0.0f);
   vx_pell_mdAll = vx_pell_mx = vx_pell_my = 0;

@@ -41,6 +41,10 @@ extern std::vector<int> vx_pell_PELL_MenuPos;   // 50; each screen owns a few el
 extern std::vector<int> vx_pell_kdis;           // 50 key locks: 1 = used until released
 extern std::vector<int> vx_pell_mdis;           // 50 pointer locks
 extern std::vector<String> vx_pell_PELL_Cred;   // 1024 credit texts
+// The pause overlay's toy: 0 ring angle, 1-2 ball, 3-4 its velocity, 5 speed,
+// 6 hit cool-down, 7 ring spin, 8 rally, 9 best; hit h (1-899) of the rally
+// keeps its trail point at 5h+10 (angle), 5h+11 (drift), 5h+12 (colour).
+extern std::vector<float> vx_pell_paused;       // 5200
 
 // Controls and pointer, rebuilt every update.
 extern std::vector<float> vx_pell_PELL_Control; // 500: keyboard block, then joysticks 0-3
