@@ -1,13 +1,9 @@
-// Placeholder overlays until name entry and credits land:
+// Placeholder overlays until the credits land:
 // each one closes itself at once.
 #include "shell/overlays.h"
 
 #include "shell/globals.h"
 
-int vx_pell_EnterName() {
-  vx_pell_PELL_OptCred = 0;
-  return 0;
-}
 int vx_pell_Credits() {
   vx_pell_PELL_OptCred = 0;
   return 0;
