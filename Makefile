@@ -3,15 +3,26 @@
 
 BUILD      ?= build
 SANITIZE   ?= build-sanitize
+FUZZ       ?= build-fuzz
+BENCH      ?= build-bench
 JOBS       ?= $(shell nproc)
 CTEST_ARGS ?= --output-on-failure -j $(JOBS)
+# Seconds per fuzz target: `make fuzz` for as long as asked, `make test` briefly.
+FUZZ_SECONDS       ?= 300
+FUZZ_SMOKE_SECONDS ?= 20
+FUZZ_TARGETS       ?=
 
-.PHONY: all deps build build-sanitize run test test-sanitize test-only clean assets-preview
+.PHONY: all deps deps-bench build build-sanitize build-fuzz build-bench run test test-sanitize test-only \
+  fuzz fuzz-smoke bench clean assets-preview
 
 all: build
 
 deps:
 	@tools/deps.sh
+
+# Google Benchmark and SDL2 are needed by `make bench` alone.
+deps-bench:
+	@tools/deps.sh bench
 
 $(BUILD)/build.ninja:
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -19,28 +30,61 @@ $(BUILD)/build.ninja:
 $(SANITIZE)/build.ninja:
 	cmake -S . -B $(SANITIZE) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKITEMOTH_SANITIZE=ON
 
+# The fuzz tree is built with clang; its seeds come from the normal build's data.
+$(FUZZ)/build.ninja:
+	cmake -S fuzz -B $(FUZZ) -G Ninja -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
+	  -DKITEMOTH_DATA=$(abspath $(BUILD))/data
+
+$(BENCH)/build.ninja:
+	cmake -S . -B $(BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKITEMOTH_TESTS=OFF -DKITEMOTH_BENCH=ON
+
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
 build-sanitize: deps $(SANITIZE)/build.ninja
 	cmake --build $(SANITIZE) -j $(JOBS)
 
+build-fuzz: deps $(BUILD)/build.ninja $(FUZZ)/build.ninja
+	cmake --build $(BUILD) --target assets
+	cmake --build $(FUZZ) -j $(JOBS)
+
+build-bench: deps deps-bench $(BENCH)/build.ninja
+	cmake --build $(BENCH) -j $(JOBS)
+
 run: build
 	$(BUILD)/kitemoth
 
-# The whole suite, on the normal build and then under ASan + UBSan.
-test: build build-sanitize
+# The whole suite, on the normal build and then under ASan + UBSan, then a
+# short run of every fuzz target.
+test: build build-sanitize build-fuzz
 	tools/headless.sh ctest --test-dir $(BUILD) $(CTEST_ARGS)
 	tools/headless.sh env ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --test-dir $(SANITIZE) $(CTEST_ARGS)
+	fuzz/run.sh $(FUZZ) $(FUZZ_SMOKE_SECONDS)
 
 # The sanitizer half alone, for a quicker look.
 test-sanitize: build-sanitize
 	tools/headless.sh env LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --test-dir $(SANITIZE) $(CTEST_ARGS)
+
+# The fuzz targets alone: briefly, or as long as asked, e.g.
+#   make fuzz FUZZ_SECONDS=3600 FUZZ_TARGETS="wav ogg"
+fuzz-smoke: build-fuzz
+	fuzz/run.sh $(FUZZ) $(FUZZ_SMOKE_SECONDS)
+
+fuzz: build-fuzz
+	fuzz/run.sh $(FUZZ) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+# The benchmarks on a Release build, under Xvfb for the OpenGL ones; never
+# part of `make test`. Figures and how to read them: bench/README.md.
+bench: build-bench
+	tools/headless.sh $(BENCH)/kitemoth_bench_game
+	tools/headless.sh $(BENCH)/kitemoth_bench_render
+	tools/headless.sh $(BENCH)/kitemoth_bench_loading
+	tools/headless.sh $(BENCH)/kitemoth_memory
 
 # One contact sheet of every generated image, with mock screens, for review.
 assets-preview: deps $(BUILD)/build.ninja
@@ -49,4 +93,4 @@ assets-preview: deps $(BUILD)/build.ninja
 	@echo "Wrote $(BUILD)/assets-preview.png"
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE)
+	rm -rf $(BUILD) $(SANITIZE) $(FUZZ) $(BENCH)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, and only those
-# that are missing, so a second run does nothing.
+# that are missing, so a second run does nothing. `deps.sh bench` installs
+# what only `make bench` needs besides, so `make test` stays lean.
 set -euo pipefail
 
 packages=(
@@ -9,7 +10,13 @@ packages=(
   libopenal-dev libopenal1 libvorbis-dev libstb-dev
   fonts-dejavu-core libgtest-dev
   xvfb xauth x11-utils xdotool
+  # The fuzz targets: clang with libFuzzer's runtime, llvm-symbolizer for
+  # readable reports.
+  clang-14 libclang-rt-14-dev llvm-14
 )
+if [ "${1:-}" = bench ]; then
+  packages=(libbenchmark-dev libsdl2-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
