@@ -1,6 +1,7 @@
-// What the fuzz targets share: one host for the process, the input handed
-// over as an open file or as a file on disk (the loaders take paths), and
-// the way a broken property is reported (an abort, which libFuzzer keeps).
+// What the fuzz targets share: a host that keeps the saved state in memory,
+// the input handed over as an open file or as a file on disk (the loaders
+// take paths), and the way a broken property is reported (an abort, which
+// libFuzzer keeps).
 #pragma once
 
 #include <unistd.h>
@@ -10,7 +11,22 @@
 #include <cstdlib>
 #include <string>
 
+#include "host/game.h"
+
 namespace fuzz {
+
+// The saved state in memory; the clock is fixed so a load that starts a
+// new user draws the same seed every time.
+class StateHost : public VxGame {
+ public:
+  String loaded, saved;
+  String LoadState() override { return loaded; }
+  int SaveState(const String& state) override {
+    saved = state;
+    return 0;
+  }
+  int Millisecs() override { return 4321; }
+};
 
 // The input as a read-only stream, as the loaders get a file.
 inline FILE* OpenBytes(const uint8_t* data, size_t size) {

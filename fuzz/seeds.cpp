@@ -8,7 +8,7 @@
 #include <iterator>
 #include <string>
 
-#include "host/game.h"
+#include "fuzz/harness.h"
 #include "host/init.h"
 #include "shell/globals.h"
 #include "shell/persist.h"
@@ -19,16 +19,6 @@ namespace {
 
 // Larger inputs are not worth a fuzzer's time; the runs use the same bound.
 constexpr std::uintmax_t kMaxSeed = 64 * 1024;
-
-class RecordHost : public VxGame {
- public:
-  String saved;
-  int SaveState(const String& state) override {
-    saved = state;
-    return 0;
-  }
-  int Millisecs() override { return 4321; }
-};
 
 std::string Read(const fs::path& p) {
   std::ifstream in(p, std::ios::binary);
@@ -50,7 +40,7 @@ std::string OggHead(const std::string& bytes, size_t at) {
 // Records as the game saves them: fresh defaults; a played one with a
 // name, a user number and scores; and that one with a score edited by hand.
 void StateRecords(const fs::path& dir, const fs::path& texts) {
-  RecordHost host;
+  fuzz::StateHost host;
   vxInit();
   vx_pell_PELL_GameNum = 507;
   vx_pell_Load();

@@ -6,27 +6,13 @@
 #include <vector>
 
 #include "fuzz/harness.h"
-#include "host/game.h"
 #include "host/init.h"
 #include "shell/globals.h"
 #include "shell/persist.h"
 
 namespace {
 
-// The saved state lives in memory; the clock is fixed so a load that
-// starts a new user draws the same seed every time.
-class RecordHost : public VxGame {
- public:
-  String loaded, saved;
-  String LoadState() override { return loaded; }
-  int SaveState(const String& state) override {
-    saved = state;
-    return 0;
-  }
-  int Millisecs() override { return 4321; }
-};
-
-RecordHost* host = nullptr;
+fuzz::StateHost* host = nullptr;
 
 // The bytes of a state file as the host reads them.
 String Decode(const uint8_t* data, size_t size) {
@@ -71,7 +57,7 @@ bool OnlyClearedSettingsDiffer(const std::string& a, const std::string& b) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  host = new RecordHost();
+  host = new fuzz::StateHost();
   vxInit();
   return 0;
 }
