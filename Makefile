@@ -17,6 +17,10 @@ FUZZ_TARGETS       ?=
 
 all: build
 
+# Each step builds in parallel itself; steps side by side would run two
+# builds in one tree (the fuzz seeds need the normal tree's data folder).
+.NOTPARALLEL:
+
 deps:
 	@tools/deps.sh
 
