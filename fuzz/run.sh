@@ -50,6 +50,8 @@ for t in "${targets[@]}"; do
     echo "fuzz_$t: FAILED, see $log" >&2
     grep -E '^(==[0-9]+==ERROR|SUMMARY|.*runtime error|fuzz property broken)' "$log" | head -5 >&2
     ls -t "$build/crashes/$t-"* 2>/dev/null | head -1 | sed 's/^/  input: /' >&2
+    # Small inputs come as Base64 too, so a failure elsewhere (CI) can be replayed.
+    grep -m1 '^Base64:' "$log" | cut -c1-2000 >&2
     failed=$((failed + 1))
   fi
 done
