@@ -12,7 +12,9 @@ FUZZ_SECONDS       ?= 300
 FUZZ_SMOKE_SECONDS ?= 20
 FUZZ_TARGETS       ?=
 
-.PHONY: all deps deps-bench build build-sanitize build-fuzz build-bench run test test-sanitize test-only \
+SOAK_UPDATES ?= 200000
+
+.PHONY: screenshots soak all deps deps-bench build build-sanitize build-fuzz build-bench run test test-sanitize test-only \
   fuzz fuzz-smoke bench clean assets-preview
 
 all: build
@@ -98,3 +100,14 @@ assets-preview: deps $(BUILD)/build.ninja
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE) $(FUZZ) $(BENCH)
+
+# Plays the game under Xvfb and writes the README's screenshots.
+screenshots: build
+	tools/headless.sh env KITEMOTH_SCREENSHOTS=$(CURDIR)/docs/screenshots \
+	  $(BUILD)/e2e_tests --gtest_also_run_disabled_tests --gtest_filter='*Screenshots*'
+
+# About an hour of random play under the sanitizers.
+soak: build-sanitize
+	tools/headless.sh env KITEMOTH_SOAK_UPDATES=$(SOAK_UPDATES) \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	  $(SANITIZE)/soak_tests
