@@ -58,7 +58,9 @@ int vx_pell_DefaultCredits() {
 }
 
 int vx_pell_Credits() {
-  static const String kBy = "A Game by", kMaker = "Kitemoth developers", kFor = "for", kUsing = "Created using",
+  // The corner lines are centred 96 from an edge at half size: at most
+  // about 17 characters stay on screen.
+  static const String kBy = "A Game by", kMaker = "the Kitemoth team", kFor = "for", kUsing = "Created using",
                       kTools = "free software", kPlays = "Plays : ";
   int& A = vx_pell_PELL_CredTickA;
   int& B = vx_pell_PELL_CredTickB;

@@ -1,6 +1,7 @@
 // c_MyGame's hooks: start-up, the per-update screen dispatch and the render,
 // plus the end-of-run step that records a run in its score table. The
-// screens themselves live in loading.cpp, menu.cpp, overlays.cpp and game/.
+// screens themselves live in loading.cpp, menu.cpp, the overlays of
+// overlays.h and game/.
 #include "shell/mygame.h"
 
 #include "game/gameover.h"

@@ -85,6 +85,7 @@ int vx_pell_Option(int y, int setting, int row, int icon, const String& label, i
   std::vector<int>& pos = vx_pell_PELL_MenuPos;
   std::vector<int>& kdis = vx_pell_kdis;
   const int W = vx_pell_jscrw, H = vx_pell_jscrh;
+  if (setting < 0 || setting >= static_cast<int>(vx_pell_PELL_Set.size())) return 0;  // no such setting: no row
   int& value = vx_pell_PELL_Set[static_cast<size_t>(setting)];
   auto highlighted = [&] { return pos[POS_ROW] == row; };
 
@@ -122,6 +123,7 @@ int vx_pell_Option(int y, int setting, int row, int icon, const String& label, i
   vx_pell_SetSize(1);
   vx_pell_DrawImg(81, x0 + 33, fy, icon);
 
+  // Left-aligned and centred on its line, like the menus' text buttons.
   vx_pell_SetSize(0.5f);
   if (vx_pell_PELL_Font != 0) vx_pell_Text(x0 + 4, fy - 44, label, 0, 1, 0, 0);
   vx_pell_SetSize(1);
