@@ -9,7 +9,7 @@ packages=(
   libglfw3-dev libgl-dev libgl1-mesa-dri libx11-dev libxtst-dev
   libopenal-dev libopenal1 libvorbis-dev libstb-dev
   fonts-dejavu-core libgtest-dev
-  xvfb xauth x11-utils xdotool
+  xvfb xauth x11-utils xdotool twm
   # The fuzz targets: clang with libFuzzer's runtime, llvm-symbolizer for
   # readable reports.
   clang-14 libclang-rt-14-dev llvm-14

@@ -74,6 +74,37 @@ void X11Session::RequestClose(const X11Window& window) {
   XFlush(d);
 }
 
+void X11Session::Iconify(const X11Window& window) {
+  XIconifyWindow(D(display_), window.id, DefaultScreen(D(display_)));
+  XFlush(D(display_));
+}
+
+void X11Session::Restore(const X11Window& window) {
+  XMapWindow(D(display_), window.id);
+  XFlush(D(display_));
+}
+
+void X11Session::Focus(const X11Window& window) {
+  XSetInputFocus(D(display_), window.id, RevertToPointerRoot, CurrentTime);
+  XSync(D(display_), False);
+}
+
+int X11Session::WmState(const X11Window& window) {
+  Display* d = D(display_);
+  const Atom wmState = XInternAtom(d, "WM_STATE", False);
+  Atom type = 0;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  int state = 0;
+  if (XGetWindowProperty(d, window.id, wmState, 0, 2, False, wmState, &type, &format, &count, &after, &data) ==
+          Success &&
+      data && format == 32 && count >= 1)
+    state = static_cast<int>(reinterpret_cast<long*>(data)[0]);
+  if (data) XFree(data);
+  return state;
+}
+
 bool X11Session::Capture(const X11Window& window, X11Image* image) {
   Display* d = D(display_);
   if (!d) return false;

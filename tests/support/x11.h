@@ -27,6 +27,16 @@ class X11Session {
   bool FindWindow(const std::string& title, X11Window* found, double seconds = 10);
   // The window manager's close request (WM_DELETE_WINDOW).
   void RequestClose(const X11Window& window);
+  // Minimising and restoring through the window manager: the client's
+  // iconify request (WM_CHANGE_STATE to the root), and a map of the client
+  // window, which the manager takes as a restore.
+  void Iconify(const X11Window& window);
+  void Restore(const X11Window& window);
+  // Gives the window the keyboard (XSetInputFocus).
+  void Focus(const X11Window& window);
+  // The state the window manager gives the window in WM_STATE: 1 normal,
+  // 3 iconic; 0 while it has set none.
+  int WmState(const X11Window& window);
   // What the window shows now (XGetImage); false when it cannot be read,
   // e.g. because the window has gone.
   bool Capture(const X11Window& window, X11Image* image);

@@ -13,6 +13,13 @@
 
 namespace {
 Display* D(void* p) { return static_cast<Display*>(p); }
+
+// Only a window manager asks for the root's children to be redirected to
+// it; the server tells anyone which events any client selected.
+bool ScreenIsManaged(Display* d) {
+  XWindowAttributes a;
+  return XGetWindowAttributes(d, DefaultRootWindow(d), &a) && (a.all_event_masks & SubstructureRedirectMask);
+}
 }  // namespace
 
 // Xvfb picks the display itself and writes its number to a pipe once it
@@ -67,6 +74,47 @@ PrivateXServer::~PrivateXServer() {
     setenv("DISPLAY", previous_.c_str(), 1);
   else
     unsetenv("DISPLAY");
+}
+
+WindowManager::WindowManager(const std::string& rcFile) {
+  Display* d = XOpenDisplay(nullptr);
+  if (!d) return;
+  pid_t pid = fork();
+  if (pid == 0) {
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    int null = open("/dev/null", O_RDWR);
+    dup2(null, 0);
+    dup2(null, 1);
+    dup2(null, 2);
+    execlp("twm", "twm", "-f", rcFile.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  if (pid < 0) {
+    XCloseDisplay(d);
+    return;
+  }
+  for (int tries = 0; tries < 200; ++tries) {
+    if (waitpid(pid, nullptr, WNOHANG) == pid) {  // not installed, or refused to start
+      XCloseDisplay(d);
+      return;
+    }
+    if (ScreenIsManaged(d)) {
+      pid_ = pid;
+      break;
+    }
+    usleep(50000);
+  }
+  XCloseDisplay(d);
+  if (pid_ < 0) {
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+  }
+}
+
+WindowManager::~WindowManager() {
+  if (pid_ <= 0) return;
+  kill(pid_, SIGTERM);
+  waitpid(pid_, nullptr, 0);
 }
 
 XTestInput::XTestInput() {

@@ -21,6 +21,19 @@ class PrivateXServer {
   bool hadPrevious_ = false;
 };
 
+// twm on the current $DISPLAY with the given rc file, until destroyed;
+// destroy it before the server. ok() is false when twm could not be run
+// or did not take the screen.
+class WindowManager {
+ public:
+  explicit WindowManager(const std::string& rcFile);
+  ~WindowManager();
+  bool ok() const { return pid_ > 0; }
+
+ private:
+  int pid_ = -1;
+};
+
 class XTestInput {
  public:
   XTestInput();  // opens $DISPLAY
