@@ -1,15 +1,18 @@
 // Whole sessions of the built game played through X input events: a run
 // from the loading screen to the menu and out, read back by a second start,
 // and the same under the faults a player's machine can have.
+#include <fcntl.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include <fstream>
 #include <random>
 
-#include "e2e/real_game.h"
-
-// After gtest: Xlib's macros would break its templates.
-#include <X11/Xlib.h>
+#include "support/real_game.h"
 
 namespace {
 
@@ -103,12 +106,10 @@ TEST_F(RealGameTest, PlaysWithoutAnAudioDevice) {
   options.set = {"ALSOFT_DRIVERS=no-such-driver"};
   Launch(BuiltProgram("kitemoth"), options);
   if (HasFatalFailure()) return;
-  X11Image menu, run;
+  X11Image menu;
   ASSERT_TRUE(WaitForMenu(&menu));
   SleepMs(500);
-  StartNormalRun();
-  Play();
-  QuitTheRun();
+  PlayARun();
   ASSERT_TRUE(WaitForPlayCount(1, 30));
   ASSERT_TRUE(WaitForMenu(&menu));
   SleepMs(300);
@@ -118,10 +119,14 @@ TEST_F(RealGameTest, PlaysWithoutAnAudioDevice) {
   EXPECT_EQ(r.status, 0) << r.out << r.err;
 }
 
-// The window taken off the screen and given back in the middle of a run,
-// as minimising and restoring does. With no window manager on the test's
-// server the window is unmapped and mapped again directly.
+// Minimised and restored through a window manager in the middle of a run.
+// After a restore twm leaves the keyboard following the pointer rather than
+// on the window (GLFW's window sets no input hint), and the game stays
+// suspended while it is not the focus, so the test gives it the focus.
 TEST_F(RealGameTest, SurvivesBeingMinimisedAndRestored) {
+  scratch.Write("twmrc", "RandomPlacement\nUsePPosition \"on\"\nNoTitle\nIconifyByUnmapping\n");
+  WindowManager twm(scratch.File("twmrc"));
+  ASSERT_TRUE(twm.ok()) << "twm did not start on the test's X server (Debian package twm)";
   Launch();
   if (HasFatalFailure()) return;
   X11Image menu, back;
@@ -129,63 +134,94 @@ TEST_F(RealGameTest, SurvivesBeingMinimisedAndRestored) {
   SleepMs(500);
   StartNormalRun();
   SleepMs(500);
-  Display* d = XOpenDisplay(nullptr);
-  ASSERT_NE(d, nullptr);
-  XUnmapWindow(d, window.id);
-  XFlush(d);
+  const auto waitForState = [&](int wanted) {
+    for (int i = 0; i < 200 && x->WmState(window) != wanted; ++i) SleepMs(50);
+    return x->WmState(window);
+  };
+  x->Iconify(window);
+  ASSERT_EQ(waitForState(3), 3) << "iconic while minimised";
   SleepMs(1500);
-  XMapWindow(d, window.id);
-  XSync(d, False);
-  SleepMs(200);
-  // Restoring gives the keyboard back, as a window manager would.
-  XSetInputFocus(d, window.id, RevertToPointerRoot, CurrentTime);
-  XSync(d, False);
-  XCloseDisplay(d);
+  x->Restore(window);
+  ASSERT_EQ(waitForState(1), 1) << "normal once restored";
   ASSERT_TRUE(WaitForScreen([](const X11Image&) { return true; }, &back, 10)) << "the window came back";
-  keys->MoveTo(window.x + window.width - 8, window.y + window.height / 2);
+  x->Focus(window);
+  SleepMs(200);
   Play();
   QuitTheRun();
   ASSERT_TRUE(WaitForPlayCount(1, 30)) << "the run went on and was recorded";
-  ASSERT_TRUE(WaitForMenu(&back));
-  SleepMs(300);
-  Tap(XK_F4);
-  const ChildResult r = Finish();
-  ASSERT_TRUE(r.exited);
-  EXPECT_EQ(r.status, 0) << r.out << r.err;
+  EndByF4AtTheMenu();
 }
 
-// The new record cannot be written: its temporary file leads to a device
-// that is always full. The old file stays as it was, the game goes on, and
-// the next save, which can be written, carries the first run's count.
-TEST_F(RealGameTest, AFailedSaveLeavesTheOldFileAndKeepsTheRun) {
-  const std::string old = "an older record, kept as it is";
-  scratch.Write(".quibexstate", old);
-  ASSERT_EQ(symlink("/dev/full", scratch.File(".quibexstate.tmp").c_str()), 0);
-  Launch();
-  if (HasFatalFailure()) return;
-  X11Image menu;
-  ASSERT_TRUE(WaitForMenu(&menu));
-  SleepMs(500);
-  StartNormalRun();
-  Play();
-  QuitTheRun();
-  ASSERT_TRUE(WaitForMenu(&menu, 30)) << "back at the menu after the failed save";
-  SleepMs(500);
-  EXPECT_EQ(scratch.Read(".quibexstate"), old);
+// [SECTION] Saves that cannot be written
 
-  // A second run; its save has a file to write to (the failed one took its
-  // temporary name away, or it is taken away here).
-  unlink(scratch.File(".quibexstate.tmp").c_str());
-  StartNormalRun();
-  Play();
-  QuitTheRun();
-  ASSERT_TRUE(WaitForPlayCount(2, 30)) << "both runs counted";
-  ASSERT_TRUE(WaitForMenu(&menu));
-  SleepMs(300);
-  Tap(XK_F4);
-  const ChildResult r = Finish();
-  EXPECT_EQ(r.status, 0) << r.out << r.err;
-  EXPECT_EQ(State().problem, "");
+const char kOldRecord[] = "an older record, kept as it is";
+
+// The temporary file leads to a device that is always full. The game
+// removes the temporary, which takes the link away for the next save.
+TEST_F(RealGameTest, AFailedSaveLeavesTheOldFileAndKeepsTheRun) {
+  scratch.Write(".quibexstate", kOldRecord);
+  ASSERT_EQ(symlink("/dev/full", scratch.File(".quibexstate.tmp").c_str()), 0);
+  FailASaveThenSaveAgain(kOldRecord, [&] { unlink(scratch.File(".quibexstate.tmp").c_str()); });
+}
+
+// A real filesystem that fills up: a small tmpfs, mounted in a mount
+// namespace of this test process's own so the host never sees it, and
+// filled to the last block before the game starts in it.
+class SmallFilesystem {
+ public:
+  explicit SmallFilesystem(const std::string& dir) : dir_(dir) {
+    if (unshare(CLONE_NEWNS) != 0) {
+      refused_ = std::string("unshare(CLONE_NEWNS): ") + std::strerror(errno);
+      return;
+    }
+    if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
+      refused_ = std::string("making the mounts private: ") + std::strerror(errno);
+      return;
+    }
+    // Room for the old record and a whole new one side by side, since the
+    // new one is written in full before it replaces the old.
+    const std::string options = "size=" + std::to_string(kBytes);
+    if (mount("tmpfs", dir.c_str(), "tmpfs", 0, options.c_str()) != 0)
+      refused_ = std::string("mount -t tmpfs: ") + std::strerror(errno);
+    else
+      mounted_ = true;
+  }
+  // Lazily, since a game left running by a failed test still has its
+  // working folder in it; the scratch folder can go either way.
+  ~SmallFilesystem() {
+    if (mounted_) umount2(dir_.c_str(), MNT_DETACH);
+  }
+  const std::string& refused() const { return refused_; }
+
+  // Writes a filler file until the filesystem has no block left.
+  bool Fill() {
+    const int fd = open(Filler().c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0) return false;
+    const std::string block(4096, 'x');
+    ssize_t n = 0;
+    while ((n = write(fd, block.data(), block.size())) > 0) {
+    }
+    const bool full = n < 0 && errno == ENOSPC;
+    close(fd);
+    return full;
+  }
+  void Free() { unlink(Filler().c_str()); }
+
+ private:
+  static constexpr long kBytes = 256 * 1024;
+  std::string Filler() const { return dir_ + "/filler"; }
+  std::string dir_, refused_;
+  bool mounted_ = false;
+};
+
+TEST_F(RealGameTest, ASaveOnAFullFilesystemLeavesTheOldFileAndKeepsTheRun) {
+  folder = "small";
+  ASSERT_EQ(mkdir(scratch.File(folder).c_str(), 0755), 0);
+  SmallFilesystem fs(scratch.File(folder));
+  if (!fs.refused().empty()) GTEST_SKIP() << "needs root and mount namespaces: " << fs.refused();
+  scratch.Write(InFolder(".quibexstate"), kOldRecord);
+  ASSERT_TRUE(fs.Fill()) << "the filesystem did not fill";
+  FailASaveThenSaveAgain(kOldRecord, [&] { fs.Free(); });
 }
 
 // Random bytes where the record should be: the game starts on defaults and
@@ -200,15 +236,10 @@ TEST_F(RealGameTest, StartsOverAStateFileOfRandomBytes) {
   X11Image menu;
   ASSERT_TRUE(WaitForMenu(&menu));
   SleepMs(500);
-  StartNormalRun();
-  Play();
-  QuitTheRun();
+  PlayARun();
   ASSERT_TRUE(WaitForPlayCount(1, 30));
-  ASSERT_TRUE(WaitForMenu(&menu));
-  SleepMs(300);
-  Tap(XK_F4);
-  const ChildResult r = Finish();
-  EXPECT_EQ(r.status, 0) << r.out << r.err;
+  EndByF4AtTheMenu();
+  if (HasFatalFailure()) return;
   const StateRecord record = State();
   EXPECT_EQ(record.problem, "");
   EXPECT_EQ(record.Setting(0), 7) << "default music volume";

@@ -3,7 +3,7 @@
 // KITEMOTH_SCREENSHOTS naming the folder the PNG files go to.
 #include <cstdlib>
 
-#include "e2e/real_game.h"
+#include "support/real_game.h"
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #include <stb/stb_image_write.h>

@@ -1,6 +1,6 @@
 // The built game binary on an X server of its own, driven only through X
 // input events and watched through its window's pixels and the state file
-// it leaves; shared by the play test, the fault cases and the screenshots.
+// it leaves; shared by the end-to-end tests and the shell's.
 #pragma once
 
 #include <X11/keysym.h>
@@ -102,7 +102,7 @@ class RealGameTest : public ::testing::Test {
   // window's right edge, where no button lies, so typed keys reach it.
   void Launch(const std::string& program = BuiltProgram("kitemoth"), const ChildOptions& extra = {}) {
     ChildOptions options = extra;
-    options.cwd = scratch.path();
+    options.cwd = folder.empty() ? scratch.path() : scratch.File(folder);
     options.timeout = 120;
     game = std::make_unique<ChildProcess>(std::vector<std::string>{program}, options);
     x = std::make_unique<X11Session>();
@@ -128,8 +128,8 @@ class RealGameTest : public ::testing::Test {
     return false;
   }
   static const unsigned char* Corner(const X11Image& s) { return s.At(4, s.height - 10); }
-  bool WaitForLoading(X11Image* shot) {
-    return WaitForScreen([](const X11Image& s) { return Near(Corner(s), kLoadingBackdrop); }, shot, 20);
+  bool WaitForLoading(X11Image* shot, double seconds = 20) {
+    return WaitForScreen([](const X11Image& s) { return Near(Corner(s), kLoadingBackdrop); }, shot, seconds);
   }
   bool WaitForMenu(X11Image* shot, double seconds = 30) {
     return WaitForScreen(
@@ -174,12 +174,16 @@ class RealGameTest : public ::testing::Test {
     SleepMs(300);
     Tap(XK_Return);
   }
+  // Down the main list to "Quit".
+  void QuitFromTheMainList() {
+    for (int i = 0; i < 3; ++i) Tap(XK_Down);
+    Tap(XK_Return);
+  }
   // Back from the difficulty list to the main list, down to "Quit".
   void QuitFromTheDifficultyList() {
     Tap(XK_Escape);
     SleepMs(300);
-    for (int i = 0; i < 3; ++i) Tap(XK_Down);
-    Tap(XK_Return);
+    QuitFromTheMainList();
   }
   // Pause, up from the resume row to the quit row, confirm.
   void QuitTheRun() {
@@ -188,9 +192,29 @@ class RealGameTest : public ::testing::Test {
     Tap(XK_Up);
     Tap(XK_Return);
   }
+  // A run started from the main list, played and quit from the pause
+  // overlay; the banner plays out and the menu returns on its own.
+  void PlayARun() {
+    StartNormalRun();
+    Play();
+    QuitTheRun();
+  }
+  // Once the menu is back, F4 must end the game with status 0.
+  void EndByF4AtTheMenu() {
+    X11Image menu;
+    ASSERT_TRUE(WaitForMenu(&menu)) << "back at the menu";
+    SleepMs(300);
+    Tap(XK_F4);
+    const ChildResult r = Finish();
+    ASSERT_TRUE(r.exited) << "F4 did not end it";
+    EXPECT_EQ(r.status, 0) << r.out << r.err;
+  }
 
-  bool HasState() const { return access(scratch.File(".quibexstate").c_str(), F_OK) == 0; }
-  StateRecord State() const { return ReadRecord(HasState() ? scratch.Read(".quibexstate") : std::string()); }
+  std::string InFolder(const std::string& name) const { return folder.empty() ? name : folder + "/" + name; }
+  bool HasState() const { return access(scratch.File(InFolder(".quibexstate")).c_str(), F_OK) == 0; }
+  StateRecord State() const {
+    return ReadRecord(HasState() ? scratch.Read(InFolder(".quibexstate")) : std::string());
+  }
   bool WaitForPlayCount(int count, double seconds) {
     for (int i = 0; i < seconds * 20; ++i) {
       if (HasState() && State().Setting(5) == count) return true;
@@ -199,7 +223,31 @@ class RealGameTest : public ::testing::Test {
     return false;
   }
 
+  // A run whose save cannot be written, then one whose save can once
+  // `makeRoom` has taken the obstacle away. The old file must stay byte for
+  // byte with no temporary left beside it, and the second save must carry
+  // both runs, the first kept in memory.
+  void FailASaveThenSaveAgain(const std::string& old, const std::function<void()>& makeRoom) {
+    Launch();
+    if (HasFatalFailure()) return;
+    X11Image menu;
+    ASSERT_TRUE(WaitForMenu(&menu));
+    SleepMs(500);
+    PlayARun();
+    ASSERT_TRUE(WaitForMenu(&menu, 30)) << "back at the menu after the failed save";
+    SleepMs(500);
+    EXPECT_EQ(scratch.Read(InFolder(".quibexstate")), old);
+    EXPECT_NE(access(scratch.File(InFolder(".quibexstate.tmp")).c_str(), F_OK), 0) << "a temporary was left";
+    makeRoom();
+    PlayARun();
+    ASSERT_TRUE(WaitForPlayCount(2, 30)) << "both runs counted";
+    EndByF4AtTheMenu();
+    if (HasFatalFailure()) return;
+    EXPECT_EQ(State().problem, "");
+  }
+
   ScratchDir scratch;
+  std::string folder;  // the game's working folder inside the scratch one; "" is the scratch folder
   std::unique_ptr<PrivateXServer> server;
   std::unique_ptr<ChildProcess> game;
   std::unique_ptr<X11Session> x;
