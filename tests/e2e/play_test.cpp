@@ -25,7 +25,7 @@ TEST_F(RealGameTest, PlaysARunAndTheNextStartReadsItBack) {
     SCOPED_TRACE(start);
     Launch();
     if (HasFatalFailure()) return;
-    X11Image loading, menu, run, paused, after;
+    X11Image loading, menu, run, paused;
     if (start == 1) {
       ASSERT_TRUE(WaitForLoading(&loading)) << "no loading screen";
     }
@@ -50,12 +50,8 @@ TEST_F(RealGameTest, PlaysARunAndTheNextStartReadsItBack) {
     Tap(XK_Return);
     // The banner plays out before the run is recorded and the menu returns.
     ASSERT_TRUE(WaitForPlayCount(start, 30)) << "the run was not recorded";
-    ASSERT_TRUE(WaitForMenu(&after)) << "back at the menu";
-    SleepMs(300);
-    Tap(XK_F4);
-    const ChildResult r = Finish();
-    ASSERT_TRUE(r.exited) << "F4 did not end it";
-    EXPECT_EQ(r.status, 0) << r.out << r.err;
+    EndByF4AtTheMenu();
+    if (HasFatalFailure()) return;
 
     const StateRecord record = State();
     ASSERT_EQ(record.problem, "");

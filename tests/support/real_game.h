@@ -106,6 +106,7 @@ class RealGameTest : public ::testing::Test {
     options.timeout = 120;
     game = std::make_unique<ChildProcess>(std::vector<std::string>{program}, options);
     x = std::make_unique<X11Session>();
+    ASSERT_TRUE(x->ok()) << "no connection to the test's X server " << server->display();
     ASSERT_TRUE(x->FindWindow("Kitemoth", &window, 30)) << "no window";
     keys = std::make_unique<XTestInput>();
     ASSERT_TRUE(keys->ok());

@@ -62,6 +62,7 @@ bool X11Session::FindWindow(const std::string& title, X11Window* found, double s
 
 void X11Session::RequestClose(const X11Window& window) {
   Display* d = D(display_);
+  if (!d) return;
   XEvent e;
   std::memset(&e, 0, sizeof e);
   e.xclient.type = ClientMessage;
