@@ -100,12 +100,10 @@ TEST_F(RealGameTest, RunsWithoutADataFolder) {
 TEST_F(RealGameTest, PlaysWithoutAnAudioDevice) {
   ChildOptions options;
   options.set = {"ALSOFT_DRIVERS=no-such-driver"};
-  Launch(BuiltProgram("kitemoth"), options);
+  LaunchToTheMenu(options);
   if (HasFatalFailure()) return;
-  X11Image menu;
-  ASSERT_TRUE(WaitForMenu(&menu));
-  SleepMs(500);
   PlayARun();
+  X11Image menu;
   ASSERT_TRUE(WaitForPlayCount(1, 30));
   ASSERT_TRUE(WaitForMenu(&menu));
   SleepMs(300);
@@ -123,11 +121,8 @@ TEST_F(RealGameTest, SurvivesBeingMinimisedAndRestored) {
   scratch.Write("twmrc", "RandomPlacement\nUsePPosition \"on\"\nNoTitle\nIconifyByUnmapping\n");
   WindowManager twm(scratch.File("twmrc"));
   ASSERT_TRUE(twm.ok()) << "twm did not start on the test's X server (Debian package twm)";
-  Launch();
+  LaunchToTheMenu();
   if (HasFatalFailure()) return;
-  X11Image menu, back;
-  ASSERT_TRUE(WaitForMenu(&menu));
-  SleepMs(500);
   StartNormalRun();
   SleepMs(500);
   const auto waitForState = [&](int wanted) {
@@ -139,6 +134,7 @@ TEST_F(RealGameTest, SurvivesBeingMinimisedAndRestored) {
   SleepMs(1500);
   x->Restore(window);
   ASSERT_EQ(waitForState(1), 1) << "normal once restored";
+  X11Image back;
   ASSERT_TRUE(WaitForScreen([](const X11Image&) { return true; }, &back, 10)) << "the window came back";
   x->Focus(window);
   SleepMs(200);
@@ -227,11 +223,8 @@ TEST_F(RealGameTest, StartsOverAStateFileOfRandomBytes) {
   std::string junk(20000, '\0');
   for (char& c : junk) c = static_cast<char>(random());
   scratch.Write(".quibexstate", junk);
-  Launch();
+  LaunchToTheMenu();
   if (HasFatalFailure()) return;
-  X11Image menu;
-  ASSERT_TRUE(WaitForMenu(&menu));
-  SleepMs(500);
   PlayARun();
   ASSERT_TRUE(WaitForPlayCount(1, 30));
   EndByF4AtTheMenu();

@@ -44,11 +44,9 @@ TEST_F(RealGame, ReadsTheSavedSettingsAtStart) {
     return white;
   };
   const auto shownAfterStart = [&](int* white) {
-    Launch();
+    LaunchToTheMenu();
     if (HasFatalFailure()) return;
     X11Image menu;
-    ASSERT_TRUE(WaitForMenu(&menu));
-    SleepMs(500);
     ASSERT_TRUE(x->Capture(window, &menu));
     *white = whiteAtBottomLeft(menu);
     QuitFromTheMainList();
@@ -79,11 +77,8 @@ TEST_F(RealGame, ReadsTheSavedSettingsAtStart) {
 TEST_F(RealGame, RecordedRunSurvivesARestart) {
   for (int start = 1; start <= 2; ++start) {
     SCOPED_TRACE(start);
-    Launch();
+    LaunchToTheMenu();
     if (HasFatalFailure()) return;
-    X11Image shot;
-    ASSERT_TRUE(WaitForMenu(&shot));
-    SleepMs(500);
     StartNormalRun();
     SleepMs(1000);
     QuitTheRun();
@@ -93,6 +88,7 @@ TEST_F(RealGame, RecordedRunSurvivesARestart) {
       Finish();
       GTEST_SKIP() << "the run could not be ended from the keyboard, so nothing was recorded";
     }
+    X11Image shot;
     ASSERT_TRUE(WaitForMenu(&shot)) << "back in the menu after the run";
     SleepMs(300);
     QuitFromTheDifficultyList();

@@ -112,6 +112,14 @@ class RealGameTest : public ::testing::Test {
     ASSERT_TRUE(keys->ok());
     keys->MoveTo(window.x + window.width - 8, window.y + window.height / 2);
   }
+  // Launched and waited for until the menu has settled.
+  void LaunchToTheMenu(const ChildOptions& extra = {}) {
+    Launch(BuiltProgram("kitemoth"), extra);
+    if (HasFatalFailure()) return;
+    X11Image menu;
+    ASSERT_TRUE(WaitForMenu(&menu)) << "no menu";
+    SleepMs(500);  // the intro settles
+  }
   ChildResult Finish() {
     ChildResult r = game->Finish();
     game.reset();
@@ -229,12 +237,10 @@ class RealGameTest : public ::testing::Test {
   // byte with no temporary left beside it, and the second save must carry
   // both runs, the first kept in memory.
   void FailASaveThenSaveAgain(const std::string& old, const std::function<void()>& makeRoom) {
-    Launch();
+    LaunchToTheMenu();
     if (HasFatalFailure()) return;
-    X11Image menu;
-    ASSERT_TRUE(WaitForMenu(&menu));
-    SleepMs(500);
     PlayARun();
+    X11Image menu;
     ASSERT_TRUE(WaitForMenu(&menu, 30)) << "back at the menu after the failed save";
     SleepMs(500);
     EXPECT_EQ(scratch.Read(InFolder(".quibexstate")), old);

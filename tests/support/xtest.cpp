@@ -39,6 +39,9 @@ PrivateXServer::PrivateXServer() {
     dup2(null, 2);
     const std::string fd = std::to_string(fds[1]);
     execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+           // A test that closes every connection between two starts of the
+           // game must not find the server in the middle of a reset.
+           "-noreset",
            static_cast<char*>(nullptr));
     _exit(127);
   }
